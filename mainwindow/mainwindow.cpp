@@ -1,0 +1,165 @@
+#include "mainwindow/mainwindow.h"
+
+#include "ui/ui_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include <cstdio>
+
+namespace {
+
+const QLatin1String ModifiedMarker("* ");
+
+// __DATE__ pads single-digit days with a blank ("Dec  6 2026"); the About box
+// shows the date as "Dec 6 2026".
+QString buildDate()
+{
+    return QString::fromLatin1(__DATE__).simplified();
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui_MainWindow)
+{
+    ui->setupUi(this);
+    m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
+
+    loadSettings();
+    QCoreApplication::installTranslator(&m_qtTranslator);
+    QCoreApplication::installTranslator(&m_appTranslator);
+    createLanguageMenu();
+
+    m_lblEntryCount = new QLabel;
+    m_lblEntryCount->setNum(0);
+    ui->statusBar->addPermanentWidget(m_lblEntryCount, 0);
+    m_lblFilePath = new QLabel;
+    m_lblFilePath->clear();
+    ui->statusBar->addPermanentWidget(m_lblFilePath, 0);
+
+    connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->btnQuit, &QAbstractButton::clicked, this, &MainWindow::close);
+    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::slotOpenFile);
+    connect(ui->actionAdd, &QAction::triggered, this, &MainWindow::slotAddEntry);
+    connect(ui->btnAdd, &QAbstractButton::clicked, this, &MainWindow::slotAddEntry);
+    connect(ui->actionEdit, &QAction::triggered, this, &MainWindow::slotEditEntry);
+    connect(ui->btnEdit, &QAbstractButton::clicked, this, &MainWindow::slotEditEntry);
+    connect(ui->actionDelete, &QAction::triggered, this, &MainWindow::slotDeleteEntry);
+    connect(ui->btnDelete, &QAbstractButton::clicked, this, &MainWindow::slotDeleteEntry);
+    connect(ui->actionSave, &QAction::triggered, this, &MainWindow::slotSaveFile);
+
+    setAcceptDrops(true);
+    processCommandLine();
+
+    // A command line that merged several playlists leaves them marked as
+    // changed; the actions stay usable then, or Save could never be reached.
+    if (!isModified())
+        setDocumentActionsEnabled(false);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+bool MainWindow::isModified() const
+{
+    return windowTitle().startsWith(ModifiedMarker);
+}
+
+bool MainWindow::hasDocument() const
+{
+    return windowTitle() != tr("Kestrelpad");
+}
+
+void MainWindow::setModified()
+{
+    if (isModified())
+        return;
+    setWindowTitle(ModifiedMarker + windowTitle());
+    setDocumentActionsEnabled(true);
+}
+
+void MainWindow::setDocumentTitle(const QString &fileName)
+{
+    setWindowTitle(fileName + QLatin1String(" - ") + tr("Kestrelpad"));
+    setDocumentActionsEnabled(false);
+}
+
+void MainWindow::setDocumentActionsEnabled(bool enabled)
+{
+    ui->actionNew->setEnabled(enabled);
+    ui->actionSave->setEnabled(enabled);
+    ui->actionSaveAs->setEnabled(enabled);
+    ui->actionClose->setEnabled(enabled);
+}
+
+void MainWindow::showEntryCount()
+{
+    m_lblEntryCount->setNum(ui->tableFile->rowCount());
+}
+
+// A batch run has no one to click a box away, so it prints the message.
+void MainWindow::showCritical(const QString &text)
+{
+    if (m_batchRun) {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return;
+    }
+    QMessageBox::critical(this, tr("Kestrelpad"), text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void MainWindow::showStatus(const QString &text, int timeout)
+{
+    ui->statusBar->showMessage(text, timeout);
+}
+
+void MainWindow::errors(qint8 error)
+{
+    m_lastResult = error;
+    if (error != 0)
+        ++m_failureCount;
+
+    switch (error) {
+    case 0:
+        showStatus(tr("done"), 2000);
+        break;
+    case -1:
+        showCritical(tr("Couldn't open the file!"));
+        break;
+    case -2:
+        showCritical(tr("The file doesn't exist!"));
+        break;
+    case -3:
+        showCritical(tr("Error while parsing the xml-file!"));
+        break;
+    case -4:
+        showCritical(tr("An entry is too long for the radio-box!"));
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    const QString text =
+        tr("Kestrelpad\n\nWith this editor you can edit the pls-files\nfor the radio-box.\n"
+           "Copy the pls-file to a FAT32-formated USB-Stick\nand open the file on your box. "
+           "New entries will be stored.\nThe address of the stream must start with http:// or "
+           "udp:// \nThe limits of the file: max 20 Entries, max 2KiB Filesize\n\n"
+           "Version: %1\nDate: %2");
+    QMessageBox::about(this, tr("Kestrelpad"), text.arg(QStringLiteral("1.2")).arg(buildDate()));
+}
+
+void MainWindow::on_actionAboutQt_triggered()
+{
+    QMessageBox::aboutQt(this, tr("Kestrelpad"));
+}

@@ -1,0 +1,100 @@
+#ifndef KESTREL_MAINWINDOW_H
+#define KESTREL_MAINWINDOW_H
+
+#include <QMainWindow>
+#include <QModelIndex>
+#include <QString>
+#include <QTranslator>
+
+class QAction;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QEvent;
+class QLabel;
+class Ui_MainWindow;
+
+// The editor's one window. The table is the playlist; the title carries the
+// document state: the file name, and a leading "* " while changes are unsaved.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    bool isModified() const;
+    bool hasDocument() const;
+    void setModified();
+    void setDocumentTitle(const QString &fileName);
+
+    // True when the command line asked for a run without window ("-q").
+    bool isBatchRun() const { return m_batchRun; }
+    // Exit code of a batch run: 0 when every read and write succeeded, else 1.
+    int batchExitCode() const { return m_failureCount == 0 ? 0 : 1; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void slotOpenFile();
+    void slotSaveFile();
+    void slotAddEntry();
+    void slotEditEntry();
+    void slotDeleteEntry();
+    void slotLanguageChanged(QAction *action);
+    void on_tableFile_clicked(QModelIndex index);
+    void on_actionNew_triggered();
+    void on_actionAbout_triggered();
+    void on_actionAboutQt_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionClose_triggered();
+    void errors(qint8 error);
+
+private:
+    // Document state
+    void setDocumentActionsEnabled(bool enabled);
+    void showEntryCount();
+    void showCritical(const QString &text);
+    void showStatus(const QString &text, int timeout);
+
+    // Settings and languages
+    void loadSettings();
+    void saveSettings();
+    void loadLanguage(const QString &language);
+    void createLanguageMenu();
+
+    // Opening
+    void processCommandLine();
+    void openFile(const QString &path);
+    void openPlsFile(const QString &path);
+    void openM3uFile(const QString &path);
+    void openXspfFile(const QString &path);
+
+    // Editing
+    void addTableRow(const QString &title, const QString &address, bool radio);
+    void updateCurrentRow(const QString &title, const QString &address, bool radio);
+
+    // Saving and closing; both report whether the playlist is safe to let go.
+    bool savePlsFile(const QString &path);
+    bool closePlaylist();
+
+    Ui_MainWindow *ui;
+    QLabel *m_lblEntryCount = nullptr;
+    QLabel *m_lblFilePath = nullptr;
+    QString m_pathPlayList;
+    QTranslator m_appTranslator;
+    QTranslator m_qtTranslator;
+    QString m_languageDir;
+    QString m_language;
+
+    bool m_batchRun = false;
+    int m_failureCount = 0;
+    qint8 m_lastResult = 0;
+};
+
+#endif

@@ -1,0 +1,10 @@
+#include "mainwindow/mainwindow.h"
+
+void MainWindow::slotSaveFile() {}
+
+void MainWindow::on_actionSaveAs_triggered() {}
+
+bool MainWindow::savePlsFile(const QString &)
+{
+    return false;
+}
