@@ -1,0 +1,19 @@
+#ifndef KESTREL_PLAYLISTTABLE_H
+#define KESTREL_PLAYLISTTABLE_H
+
+#include <Qt>
+
+// Layout of the playlist table: one row per entry.
+namespace PlaylistTable {
+
+enum Column { TitleColumn = 0, UrlColumn = 1, TypeColumn = 2 };
+
+// The Type cell keeps the entry's kind under this role beside its text, with
+// the values of a PLS file (1 Radio, 2 TV): the text follows the language,
+// the kind does not.
+constexpr int KindRole = Qt::UserRole;
+enum Kind { Radio = 1, TV = 2 };
+
+} // namespace PlaylistTable
+
+#endif
