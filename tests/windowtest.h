@@ -20,8 +20,7 @@
 
 namespace WindowTest {
 
-template<typename T>
-T *child(QWidget *window, const char *name)
+template<typename T> T *child(QWidget *window, const char *name)
 {
     T *found = window->findChild<T *>(QString::fromLatin1(name));
     if (!found)
@@ -32,8 +31,7 @@ T *child(QWidget *window, const char *name)
 // Waits (without blocking the event loop) for a modal widget of type T and
 // hands it to `act`. Gives up after `timeoutMs`, so a test whose box never
 // shows fails on its own check instead of leaving a timer behind.
-template<typename T>
-void whenModal(std::function<void(T *)> act, int timeoutMs = 5000)
+template<typename T> void whenModal(std::function<void(T *)> act, int timeoutMs = 5000)
 {
     auto *timer = new QTimer;
     auto elapsed = std::make_shared<int>(0);
@@ -84,7 +82,7 @@ inline void answerFileDialog(const QString &path, QString *caption = nullptr,
             return;
         }
         dialog->selectFile(path);
-        dialog->accept();
+        static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
     });
 }
 

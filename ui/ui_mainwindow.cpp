@@ -142,6 +142,10 @@ void Ui_MainWindow::setupBrowserFrame()
     tableFile->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     tableFile->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     tableFile->horizontalHeader()->setStretchLastSection(true);
+    // Qt 6 clamps the row height to a minimum taken from the font, which
+    // would quietly turn the compact 17 pixel rows into taller ones.
+    if (tableFile->verticalHeader()->minimumSectionSize() > 17)
+        tableFile->verticalHeader()->setMinimumSectionSize(17);
     tableFile->verticalHeader()->setDefaultSectionSize(17);
     gridLayout->addWidget(tableFile, 0, 0, 3, 1);
 
