@@ -34,6 +34,10 @@ public:
     // Exit code of a batch run: 0 when every read and write succeeded, else 1.
     int batchExitCode() const { return m_failureCount == 0 ? 0 : 1; }
 
+    // Folder that stands in for the program's own when the translations are
+    // looked up; tests point it at a folder of their own. Empty: the program's.
+    static void setLanguageSearchBase(const QString &dir);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -67,6 +71,11 @@ private:
     void saveSettings();
     void loadLanguage(const QString &language);
     void createLanguageMenu();
+    QString findLanguageDir() const;
+    void retranslateKeepingState();
+    void retranslateTypeColumn();
+    static QString systemLanguageCode();
+    void keepOnScreen();
 
     // Opening
     void processCommandLine();
@@ -78,10 +87,15 @@ private:
     // Editing
     void addTableRow(const QString &title, const QString &address, bool radio);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
+    bool isRadioRow(int row) const;
 
-    // Saving and closing; both report whether the playlist is safe to let go.
+    // Saving and closing: true when the file was written, or the playlist let go.
     bool savePlsFile(const QString &path);
+    bool saveDocument();
+    bool saveDocumentAs();
     bool closePlaylist();
+    bool needsSaveQuestion() const;
+    void clearPlaylist();
 
     Ui_MainWindow *ui;
     QLabel *m_lblEntryCount = nullptr;
@@ -91,6 +105,9 @@ private:
     QTranslator m_qtTranslator;
     QString m_languageDir;
     QString m_language;
+    // The product name as it stands in the title, to find the file name in
+    // the title again once the translators speak another language.
+    QString m_titleProductName;
 
     bool m_batchRun = false;
     int m_failureCount = 0;

@@ -1,18 +1,81 @@
 #include "mainwindow/mainwindow.h"
 
+#include "ui/ui_mainwindow.h"
+
+#include <QAction>
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTableWidget>
+
+// Rows that were imported or typed but never saved are at stake too, even
+// when the title carries no marker.
+bool MainWindow::needsSaveQuestion() const
+{
+    if (isModified())
+        return true;
+    return m_lblFilePath->text().isEmpty() && ui->tableFile->rowCount() > 0;
+}
 
 bool MainWindow::closePlaylist()
 {
-    return false;
+    // A batch run has no one to answer; it never edits, so nothing is lost.
+    if (needsSaveQuestion() && !m_batchRun) {
+        QMessageBox question;
+        question.setText(tr("The playlist has been modified."));
+        question.setInformativeText(tr("Do you want to save the changes?"));
+        question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        question.setDefaultButton(QMessageBox::Save);
+        switch (question.exec()) {
+        case QMessageBox::Save:
+            // A failed write or a cancelled Save as dialog must not cost the
+            // user the entries that were to be saved.
+            if (!saveDocument())
+                return false;
+            break;
+        case QMessageBox::Cancel:
+            return false;
+        default:
+            break;
+        }
+    }
+    clearPlaylist();
+    return true;
 }
 
-void MainWindow::on_actionNew_triggered() {}
+void MainWindow::clearPlaylist()
+{
+    ui->leditTitle->clear();
+    ui->leditURL->clear();
+    ui->lblEntryID->clear();
+    // One removal of all rows; taking them off the top one at a time costs
+    // time in the square of their number.
+    ui->tableFile->setRowCount(0);
+    setWindowTitle(tr("Kestrelpad"));
+    setDocumentActionsEnabled(false);
+    m_lblFilePath->clear();
+    showEntryCount();
+}
 
-void MainWindow::on_actionClose_triggered() {}
+void MainWindow::on_actionNew_triggered()
+{
+    closePlaylist();
+}
 
+void MainWindow::on_actionClose_triggered()
+{
+    closePlaylist();
+}
+
+// The settings are written only when the window really closes; a close that
+// the user called off leaves everything, the settings file included, as it was.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (needsSaveQuestion() && !closePlaylist()) {
+        event->ignore();
+        return;
+    }
     saveSettings();
     event->accept();
 }
