@@ -106,8 +106,9 @@ private:
     QString m_languageDir;
     QString m_language;
     // The product name as it stands in the title, to find the file name in
-    // the title again once the translators speak another language.
-    QString m_titleProductName;
+    // the title again once the translators speak another language. Taken
+    // before the form is set up, so it is the name that the form writes.
+    QString m_titleProductName = tr("Kestrelpad");
 
     bool m_batchRun = false;
     int m_failureCount = 0;

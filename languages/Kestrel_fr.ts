@@ -1,0 +1,282 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../ui/ui_mainwindow.cpp" line="+192"/>
+        <location filename="../mainwindow/mainwindow.h" line="+111"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+79"/>
+        <location line="+13"/>
+        <location line="+24"/>
+        <location line="+43"/>
+        <location line="+5"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+36"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+55"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+172"/>
+        <source>Kestrelpad</source>
+        <translation>Kestrelpad</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save &amp;as...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>&amp;quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+9"/>
+        <source>&amp;add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <location line="+7"/>
+        <source>&amp;change</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <location line="+11"/>
+        <source>&amp;delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="-10"/>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About &amp;Qt</source>
+        <translation>À propos de &amp;Qt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+9"/>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <location line="+7"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location line="+6"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+28"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+19"/>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+0"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+3"/>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Stream</source>
+        <translation>F&amp;lux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow.cpp" line="-32"/>
+        <source>done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Couldn&apos;t open the file!</source>
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file doesn&apos;t exist!</source>
+        <translation>Le fichier n&apos;existe pas&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Error while parsing the xml-file!</source>
+        <translation>Erreur lors de l&apos;analyse du fichier XML&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>An entry is too long for the radio-box!</source>
+        <translation>Une entrée est trop longue pour la radio-box&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Kestrelpad
+
+With this editor you can edit the pls-files
+for the radio-box.
+Copy the pls-file to a FAT32-formated USB-Stick
+and open the file on your box. New entries will be stored.
+The address of the stream must start with http:// or udp:// 
+The limits of the file: max 20 Entries, max 2KiB Filesize
+
+Version: %1
+Date: %2</source>
+        <translation>Kestrelpad
+
+Cet éditeur vous permet de modifier les fichiers PLS
+de la radio-box.
+Copiez le fichier PLS sur une clé USB formatée en FAT32
+et ouvrez le fichier sur votre box. Les nouvelles entrées seront enregistrées.
+L&apos;adresse du flux doit commencer par http:// ou udp://.
+Limites du fichier&#xa0;: 20 entrées et 2 Kio au maximum
+
+Version&#xa0;: %1
+Date&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+43"/>
+        <location line="+10"/>
+        <source>The url of the stream must start with http:// or udp://!</source>
+        <translation>L&apos;adresse du flux doit commencer par http:// ou udp://&#xa0;!</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-2"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="+96"/>
+        <source>PLS Playlist</source>
+        <translation>Liste de lecture PLS</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-29"/>
+        <source>The playlist has been modified.</source>
+        <translation>La liste de lecture a été modifiée.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you want to save the changes?</source>
+        <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-92"/>
+        <source>Language changed to: %1</source>
+        <translation>Langue changée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/commandline.cpp" line="+18"/>
+        <source>Nothing written: -o must be followed by the name of a PLS file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Nothing written: &quot;%1&quot; does not end with .pls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nothing written: -o needs playlist files after -i.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="-37"/>
+        <source>1 entry skipped: the address must start with http:// or udp://</source>
+        <translation>1 entrée ignorée&#xa0;: l&apos;adresse doit commencer par http:// ou udp://</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n entries skipped: the address must start with http:// or udp://</source>
+        <translation>
+            <numerusform>%n entrée ignorée&#xa0;: l&apos;adresse doit commencer par http:// ou udp://</numerusform>
+            <numerusform>%n entrées ignorées&#xa0;: l&apos;adresse doit commencer par http:// ou udp://</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>MP3-URL</source>
+        <translation>MP3-URL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>XML Shareable Playlist Format</source>
+        <translation>Liste de lecture XSPF</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PLS-File</source>
+        <translation>Fichier PLS</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_commandline.cpp" line="+39"/>
+        <source>Nothing written: the playlists hold no entry to write.</source>
+        <translation>Rien écrit&#xa0;: les listes de lecture ne contiennent aucune entrée à écrire.</translation>
+    </message>
+</context>
+</TS>
