@@ -1,3 +1,4 @@
+#include "mainwindow/commandline.h"
 #include "mainwindow/mainwindow.h"
 
 #include <QApplication>
@@ -23,6 +24,12 @@ void applyIconOverride(MainWindow &window)
 
 int main(int argc, char *argv[])
 {
+    // Help, version and usage errors need no display, so they are answered
+    // before the application object connects to one.
+    const int early = CommandLine::runBeforeApplication(CommandLine::fromArgv(argc, argv));
+    if (early >= 0)
+        return early;
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvan.de"));
     QCoreApplication::setOrganizationName(QStringLiteral("Orvan GmbH"));
@@ -30,6 +37,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("1.2"));
 
     MainWindow window;
+    if (window.isBatchRun())
+        return window.batchExitCode();
     applyIconOverride(window);
     window.show();
     return app.exec();
