@@ -13,7 +13,7 @@
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+36"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+55"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+172"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+171"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -226,24 +226,24 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-92"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-91"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>
     <message>
         <location filename="../mainwindow/commandline.cpp" line="+18"/>
         <source>Nothing written: -o must be followed by the name of a PLS file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geschrieben: Auf -o muss der Name einer PLS-Datei folgen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Nothing written: &quot;%1&quot; does not end with .pls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geschrieben: „%1“ endet nicht auf .pls.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Nothing written: -o needs playlist files after -i.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts geschrieben: -o braucht Wiedergabelisten nach -i.</translation>
     </message>
     <message>
         <location filename="../mainwindow/mainwindow_open.cpp" line="-37"/>
