@@ -197,7 +197,7 @@ Cet éditeur vous permet de modifier les fichiers PLS
 de la radio-box.
 Copiez le fichier PLS sur une clé USB formatée en FAT32
 et ouvrez le fichier sur votre box. Les nouvelles entrées seront enregistrées.
-L&apos;adresse du flux doit commencer par http:// ou udp://.
+L&apos;adresse du flux doit commencer par http:// ou udp://
 Limites du fichier&#xa0;: 20 entrées et 2 Kio au maximum
 
 Version&#xa0;: %1

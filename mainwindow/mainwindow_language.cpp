@@ -127,6 +127,9 @@ void MainWindow::createLanguageMenu()
             loadCatalog(m_qtTranslator, QtCatalogPrefix, action->data().toString(), m_languageDir);
             action->setChecked(true);
             retranslateKeepingState();
+            // The start-up load ran before the translators were installed,
+            // so its message went out in English.
+            showStatus(tr("Language changed to: %1").arg(action->text()), 2000);
         }
     }
 }

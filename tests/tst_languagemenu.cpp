@@ -239,6 +239,9 @@ void TestLanguageMenu::startsInStoredLanguage()
     QCOMPARE(child<QTableWidget>(window, "tableFile")->horizontalHeaderItem(0)->text(),
              german.title);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("Gut"));
+    // The stored language is announced in that language too.
+    QCOMPARE(child<QStatusBar>(window, "statusBar")->currentMessage(),
+             german.status.arg(QStringLiteral("German")));
     QVERIFY(!window->hasDocument());
     QVERIFY(!window->isModified());
 }
