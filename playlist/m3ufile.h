@@ -6,6 +6,10 @@
 #include <QString>
 #include <QUrl>
 
+namespace kestrel {
+class LineSplitter;
+}
+
 // Reads and writes M3U playlists, both the plain form (one address a line)
 // and the extended form with "#EXTINF" titles.
 class m3uFile : public QObject
@@ -26,6 +30,12 @@ public:
     void setEntries(const QList<Entry> &entries);
     void clearEntries();
 
+    // Appends the entries found in the bytes of an M3U file, decoded and read
+    // as readFile() reads a file. Emits no signal. Returns false when the
+    // bytes hold no non-empty line, the case in which readFile() reports
+    // nothing.
+    bool readBytes(QByteArray data);
+
 signals:
     void startingReading();
     void startingWriting();
@@ -42,6 +52,8 @@ public slots:
     void saveExtendedFile();
 
 private:
+    void readExtended(kestrel::LineSplitter *lines);
+
     QString m_filename;
     QList<Entry> m_entries;
 };

@@ -31,6 +31,10 @@ public:
     // file order; empty when the list is empty or an entry can never fit.
     static QList<int> fileSizes(const QList<Entry> &entries);
 
+    // Appends the entries found in the bytes of a PLS file, decoded and read
+    // as readFile() reads a file. Emits no signal; content is never an error.
+    void readBytes(QByteArray data);
+
 signals:
     void startingReading();
     void startingWriting();

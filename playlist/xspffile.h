@@ -6,6 +6,9 @@
 #include <QString>
 #include <QUrl>
 
+class QIODevice;
+class QXmlStreamReader;
+
 // Reads and writes XSPF playlists (XML Shareable Playlist Format, version 1).
 class xspfFile : public QObject
 {
@@ -25,6 +28,12 @@ public:
     void setEntries(const QList<Entry> &entries);
     void clearEntries();
 
+    // Append the tracks of an XSPF document given as bytes or read from an
+    // open device. Emit no signal. Return 0, or -3 when the XML is broken or
+    // declares entities; tracks completed before the fault stay appended.
+    qint8 readBytes(const QByteArray &data);
+    qint8 readDevice(QIODevice *device);
+
 signals:
     void startingReading();
     void startingWriting();
@@ -39,6 +48,8 @@ public slots:
     void saveFile();
 
 private:
+    qint8 readXml(QXmlStreamReader *xml);
+
     QString m_filename;
     QList<Entry> m_entries;
 };

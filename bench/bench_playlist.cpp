@@ -1,0 +1,175 @@
+#include "playlistgen.h"
+
+#include "playlist/m3ufile.h"
+#include "playlist/plsfile.h"
+#include "playlist/plslayout.h"
+#include "playlist/xspffile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+// Every read is compared with the cheapest useful thing one can do with the
+// same file, reading it and splitting it at LF, timed in the same run, so the
+// ratio holds from one machine to the next.
+namespace {
+
+enum Format { Pls, M3u, Xspf };
+
+const char *const suffixes[] = {"pls", "m3u", "xspf"};
+
+QString workPath(const QString &name)
+{
+    static QTemporaryDir dir;
+    return dir.filePath(name);
+}
+
+QString sampleFile(Format format, int count)
+{
+    const QString path = workPath(QStringLiteral("sample%1.%2").arg(count).arg(suffixes[format]));
+    if (!QFile::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the sample %s", qPrintable(path));
+        file.write(format == Pls   ? bench::makePls(count)
+                   : format == M3u ? bench::makeM3u(count)
+                                   : bench::makeXspf(count));
+    }
+    return path;
+}
+
+qsizetype baselineOnce(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    return lines.size();
+}
+
+// The best of a few runs, in nanoseconds.
+double baselineNs(const QString &path)
+{
+    qint64 best = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        benchmark::DoNotOptimize(baselineOnce(path));
+        best = std::min(best, timer.nsecsElapsed());
+    }
+    return double(best);
+}
+
+template<class File> qsizetype readOnce(const QString &path)
+{
+    File file;
+    file.readFile(path);
+    return file.entries().size();
+}
+
+qsizetype readFormat(Format format, const QString &path)
+{
+    switch (format) {
+    case Pls:
+        return readOnce<plsFile>(path);
+    case M3u:
+        return readOnce<m3uFile>(path);
+    case Xspf:
+        return readOnce<xspfFile>(path);
+    }
+    return 0;
+}
+
+void BM_Baseline(benchmark::State &state, Format format)
+{
+    const QString path = sampleFile(format, int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(baselineOnce(path));
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void BM_Read(benchmark::State &state, Format format)
+{
+    const QString path = sampleFile(format, int(state.range(0)));
+    qint64 spent = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        if (readFormat(format, path) != state.range(0))
+            state.SkipWithError("the sample was not read completely");
+        spent += timer.nsecsElapsed();
+    }
+    const double perRead = double(spent) / double(state.iterations());
+    state.counters["x_baseline"] = perRead / baselineNs(path);
+    state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+template<class File, class Save>
+void writeLoop(benchmark::State &state, const char *suffix, Save save)
+{
+    const QList<plsFile::Entry> source = bench::makeEntries(int(state.range(0)));
+    QList<typename File::Entry> entries;
+    for (const plsFile::Entry &entry : source)
+        entries.append(typename File::Entry{entry.title, entry.url});
+    File file;
+    file.setEntries(entries);
+    const QString path = workPath(QStringLiteral("written%1.%2").arg(state.range(0)).arg(suffix));
+    for (auto _ : state)
+        (file.*save)(path);
+}
+
+void BM_WritePls(benchmark::State &state)
+{
+    plsFile file;
+    file.setEntries(bench::makeEntries(int(state.range(0))));
+    const QString path = workPath(QStringLiteral("written%1.pls").arg(state.range(0)));
+    for (auto _ : state)
+        file.saveFile(path);
+    state.counters["files"] = double(plsFile::fileSizes(file.entries()).size());
+}
+
+// The text of every file of a PLS save without touching the disk: what the
+// writer spends apart from the file system.
+void BM_BuildPlsText(benchmark::State &state)
+{
+    const QList<plsFile::Entry> entries = bench::makeEntries(int(state.range(0)));
+    for (auto _ : state) {
+        const kestrel::pls::Layout layout = kestrel::pls::layoutFiles(entries);
+        qsizetype size = 0;
+        for (const kestrel::pls::FilePart &part : layout.files)
+            size += kestrel::pls::fileText(entries, part).size();
+        benchmark::DoNotOptimize(size);
+    }
+}
+
+void BM_WriteM3u(benchmark::State &state)
+{
+    writeLoop<m3uFile>(state, "m3u", qOverload<QString>(&m3uFile::saveExtendedFile));
+}
+
+void BM_WriteXspf(benchmark::State &state)
+{
+    writeLoop<xspfFile>(state, "xspf", qOverload<QString>(&xspfFile::saveFile));
+}
+
+} // namespace
+
+#define KESTREL_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+
+BENCHMARK_CAPTURE(BM_Baseline, pls, Pls) KESTREL_SIZES;
+BENCHMARK_CAPTURE(BM_Read, pls, Pls) KESTREL_SIZES;
+BENCHMARK_CAPTURE(BM_Baseline, m3u, M3u) KESTREL_SIZES;
+BENCHMARK_CAPTURE(BM_Read, m3u, M3u) KESTREL_SIZES;
+BENCHMARK_CAPTURE(BM_Baseline, xspf, Xspf) KESTREL_SIZES;
+BENCHMARK_CAPTURE(BM_Read, xspf, Xspf) KESTREL_SIZES;
+BENCHMARK(BM_WritePls) KESTREL_SIZES;
+BENCHMARK(BM_BuildPlsText) KESTREL_SIZES;
+BENCHMARK(BM_WriteM3u) KESTREL_SIZES;
+BENCHMARK(BM_WriteXspf) KESTREL_SIZES;
+
+BENCHMARK_MAIN();

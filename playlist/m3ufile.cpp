@@ -1,0 +1,159 @@
+#include "playlist/m3ufile.h"
+
+#include "playlist/playlisttext.h"
+
+namespace {
+
+// Players put attributes after the tag ("#EXTM3U x-tvg-url=...") and some
+// editors write it in lower case; both are still the header.
+bool isHeader(QStringView line)
+{
+    const QLatin1String tag("#EXTM3U");
+    return line.startsWith(tag, Qt::CaseInsensitive) &&
+           (line.size() == tag.size() || line.at(tag.size()).isSpace());
+}
+
+// The title follows the first comma outside double quotes, because quoted
+// attribute values (tvg-name="Rock, Pop") may hold commas of their own. A
+// line without any such comma is its own title.
+QStringView titleOf(QStringView extinf)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < extinf.size(); ++i) {
+        const QChar c = extinf.at(i);
+        if (c == u'"')
+            quoted = !quoted;
+        else if (c == u',' && !quoted)
+            return extinf.sliced(i + 1);
+    }
+    return extinf;
+}
+
+// The next line that is not blank, trimmed; empty at the end of the text.
+QStringView nextNonEmpty(kestrel::LineSplitter *lines)
+{
+    QStringView line;
+    while (lines->next(&line)) {
+        line = line.trimmed();
+        if (!line.isEmpty())
+            return line;
+    }
+    return {};
+}
+
+} // namespace
+
+m3uFile::m3uFile(QObject *parent)
+    : QObject(parent)
+{}
+
+m3uFile::~m3uFile() = default;
+
+QList<m3uFile::Entry> m3uFile::entries() const
+{
+    return m_entries;
+}
+
+void m3uFile::setEntries(const QList<Entry> &entries)
+{
+    m_entries = entries;
+}
+
+void m3uFile::clearEntries()
+{
+    m_entries.clear();
+}
+
+bool m3uFile::readBytes(QByteArray data)
+{
+    const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
+    kestrel::LineSplitter lines(decoded.text, decoded.cutAtNul);
+    const QStringView first = nextNonEmpty(&lines);
+    if (first.isEmpty())
+        return false;
+    if (isHeader(first)) {
+        readExtended(&lines);
+        return true;
+    }
+    // Without the header every non-empty line is an address, even one that
+    // starts with "#".
+    for (QStringView line = first; !line.isEmpty(); line = nextNonEmpty(&lines))
+        m_entries.append(Entry{QString(), QUrl(line.toString())});
+    return true;
+}
+
+// Directives other than "#EXTINF" and addresses without a title line before
+// them are passed over. The line after a title line is its address, whatever
+// it holds, so one broken pair cannot shift the titles of the pairs after it.
+void m3uFile::readExtended(kestrel::LineSplitter *lines)
+{
+    QStringView line;
+    while (lines->next(&line)) {
+        if (!line.contains(QLatin1String("#extinf"), Qt::CaseInsensitive))
+            continue;
+        const QString title = titleOf(line.trimmed()).toString();
+        const QStringView address = nextNonEmpty(lines);
+        if (address.isEmpty())
+            return;
+        m_entries.append(Entry{title, QUrl(address.toString())});
+    }
+}
+
+void m3uFile::readFile(QString filename)
+{
+    m_filename = filename;
+    readFile();
+}
+
+void m3uFile::readFile()
+{
+    emit startingReading();
+    QFile file(m_filename);
+    const qint8 opened = kestrel::openForReading(&file);
+    if (opened != 0) {
+        emit readingFinished(opened);
+        return;
+    }
+    QByteArray bytes;
+    if (!kestrel::readAllOf(&file, &bytes)) {
+        emit readingFinished(-1);
+        return;
+    }
+    file.close();
+    // A file without a single non-empty line is no playlist at all, and by
+    // long-standing behaviour gets no result.
+    if (readBytes(std::move(bytes)))
+        emit readingFinished(0);
+}
+
+void m3uFile::saveSimpleFile(QString filename)
+{
+    m_filename = filename;
+    saveSimpleFile();
+}
+
+void m3uFile::saveSimpleFile()
+{
+    emit startingWriting();
+    QString text;
+    for (const Entry &entry : std::as_const(m_entries))
+        text += kestrel::singleLine(entry.url.toString()) + u'\n';
+    emit readingFinished(kestrel::saveTextAtomically(m_filename, text) ? 0 : -1);
+}
+
+void m3uFile::saveExtendedFile(QString filename)
+{
+    m_filename = filename;
+    saveExtendedFile();
+}
+
+void m3uFile::saveExtendedFile()
+{
+    emit startingWriting();
+    QString text = QStringLiteral("#EXTM3U\n");
+    for (const Entry &entry : std::as_const(m_entries)) {
+        text += QLatin1String("#EXTINF:-1,") + kestrel::singleLine(entry.title) + u'\n';
+        text += kestrel::singleLine(entry.url.toString()) + u'\n';
+    }
+    emit readingFinished(kestrel::saveTextAtomically(m_filename, text) ? 0 : -1);
+}

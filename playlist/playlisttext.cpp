@@ -1,0 +1,127 @@
+#include "playlist/playlisttext.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QTextStream>
+
+namespace kestrel {
+
+namespace {
+
+QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView bytes, bool *error)
+{
+    // Stateless makes a sequence cut short by the end of the file an error
+    // instead of state silently kept for input that never comes.
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
+                                         QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (error)
+        *error = decoder.hasError();
+    return text;
+}
+
+} // namespace
+
+PlaylistText decodePlaylistText(QByteArray bytes)
+{
+    PlaylistText result;
+    QByteArrayView view(bytes);
+    // Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
+    // Such a file is not byte-oriented: its NUL bytes are halves of characters.
+    if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
+        const auto encoding =
+            view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+        result.text = decodeWith(encoding, view.sliced(2), nullptr);
+        result.cutAtNul = false;
+        return result;
+    }
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    bool invalid = false;
+    result.text = decodeWith(QStringDecoder::Utf8, view, &invalid);
+    if (invalid) {
+        // Older files come from Latin-1 systems; one byte, one character keeps
+        // every byte of them readable. Free the failed attempt first so that
+        // at most one decoded copy lives beside the bytes.
+        result.text = QString();
+        result.text = QString::fromLatin1(view);
+    }
+    return result;
+}
+
+LineSplitter::LineSplitter(QStringView text, bool cutAtNul)
+    : m_text(text)
+    , m_cutAtNul(cutAtNul)
+{}
+
+// Each separator's next position is searched for only once it has been
+// passed, so a file is scanned a constant number of times whatever mix of
+// line ends it has.
+qsizetype LineSplitter::nextPosition(char16_t c, qsizetype *cache) const
+{
+    if (*cache < m_pos) {
+        const qsizetype found = m_text.indexOf(QChar(c), m_pos);
+        *cache = found < 0 ? m_text.size() : found;
+    }
+    return *cache;
+}
+
+bool LineSplitter::next(QStringView *line)
+{
+    if (m_pos >= m_text.size())
+        return false;
+    const qsizetype cr = nextPosition(u'\r', &m_cr);
+    const qsizetype lf = nextPosition(u'\n', &m_lf);
+    const qsizetype end = qMin(cr, lf);
+    qsizetype textEnd = end;
+    if (m_cutAtNul)
+        textEnd = qMin(end, nextPosition(u'\0', &m_nul));
+    *line = m_text.sliced(m_pos, textEnd - m_pos);
+    qsizetype after = end + 1;
+    if (end == cr && after < m_text.size() && m_text.at(after) == u'\n')
+        ++after;
+    m_pos = after;
+    return true;
+}
+
+qint8 openForReading(QFile *file)
+{
+    if (!file->exists())
+        return -2;
+    return file->open(QIODevice::ReadOnly) ? 0 : -1;
+}
+
+bool readAllOf(QFile *file, QByteArray *bytes)
+{
+    *bytes = file->readAll();
+    return file->error() == QFileDevice::NoError;
+}
+
+QString singleLine(const QString &text)
+{
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString result = text;
+    result.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    result.replace(u'\r', u' ');
+    result.replace(u'\n', u' ');
+    return result;
+}
+
+bool saveTextAtomically(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::System);
+    out << text;
+    out.flush();
+    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace kestrel

@@ -1,0 +1,123 @@
+#include "playlist/plslayout.h"
+
+#include "playlist/playlisttext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kestrel::pls {
+
+namespace {
+
+// The radio-box reads at most 20 entries and 2 KiB per file; one entry is
+// kept in reserve, and the size is estimated in characters.
+constexpr int maxEntriesPerFile = 19;
+constexpr qsizetype maxFileSize = 2048;
+// "[playlist]" + CR LF, "NumberOfEntries=" with two digits, the CR LF before
+// the closing text and the closing text CR LF "Version=2" CR LF.
+constexpr qsizetype fixedSize = 12 + 18 + 2 + 13;
+// Five line breaks in front of an entry's lines (empty, File, Title, type and
+// Length), counted even when a Radio entry has no type line.
+constexpr qsizetype entryBreaks = 10;
+// What one entry may take so that it fits alone: 45 + 1993 + 10 = 2048.
+constexpr qsizetype entryBudget = maxFileSize - fixedSize - entryBreaks;
+
+struct EntryLines
+{
+    QString file;
+    QString title;
+    QString type;
+    QString length;
+
+    qsizetype size() const { return file.size() + title.size() + type.size() + length.size(); }
+};
+
+EntryLines linesFor(const plsFile::Entry &entry, qsizetype number)
+{
+    EntryLines lines;
+    lines.file = QStringLiteral("File%1=%2").arg(number).arg(singleLine(entry.url.toString()));
+    lines.title = QStringLiteral("Title%1=%2").arg(number).arg(singleLine(entry.title));
+    if (entry.type != 1)
+        lines.type = QStringLiteral("listtype=TV");
+    lines.length = QStringLiteral("Length%1=-1").arg(number);
+    return lines;
+}
+
+// Cuts the end of the title so that the entry keeps to its budget. The cut
+// stops short of the "Title<k>=" prefix: a Title line without it is read by
+// nobody, and the entry would be lost. Returns false when even an empty title
+// leaves the entry over budget.
+bool fitToBudget(EntryLines *lines, qsizetype number)
+{
+    const qsizetype excess = lines->size() - entryBudget;
+    if (excess <= 0)
+        return true;
+    const qsizetype prefix = QStringLiteral("Title%1=").arg(number).size();
+    if (lines->title.size() - excess < prefix)
+        return false;
+    lines->title.chop(excess);
+    // Half a surrogate pair would be written as a replacement character.
+    if (lines->title.size() > prefix && lines->title.back().isHighSurrogate())
+        lines->title.chop(1);
+    return true;
+}
+
+} // namespace
+
+Layout layoutFiles(const QList<plsFile::Entry> &entries)
+{
+    Layout layout;
+    qsizetype i = 0;
+    do {
+        FilePart part{i, 0};
+        qsizetype estimate = fixedSize;
+        while (i < entries.size()) {
+            EntryLines lines = linesFor(entries.at(i), part.count);
+            if (!fitToBudget(&lines, part.count)) {
+                // Alone at number 0 it has the shortest numbers it can get.
+                if (part.count == 0) {
+                    layout.entryTooLong = true;
+                    layout.files.clear();
+                    return layout;
+                }
+                break;
+            }
+            estimate += lines.size() + entryBreaks;
+            if (estimate > maxFileSize || part.count >= maxEntriesPerFile)
+                break;
+            ++i;
+            ++part.count;
+        }
+        layout.files.append(part);
+    } while (i < entries.size());
+    return layout;
+}
+
+QString fileText(const QList<plsFile::Entry> &entries, const FilePart &part)
+{
+    QStringList lines;
+    lines.reserve(2 + 5 * part.count + 1);
+    lines << QStringLiteral("[playlist]") << QStringLiteral("NumberOfEntries=%1").arg(part.count);
+    for (qsizetype k = 0; k < part.count; ++k) {
+        EntryLines entry = linesFor(entries.at(part.first + k), k);
+        fitToBudget(&entry, k);
+        lines << QString() << entry.file << entry.title;
+        if (!entry.type.isEmpty())
+            lines << entry.type;
+        lines << entry.length;
+    }
+    lines << QStringLiteral("\r\nVersion=2\r\n");
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+QString continuationName(const QString &path, int number)
+{
+    if (number == 0)
+        return path;
+    const QFileInfo info(path);
+    return QStringLiteral("%1%2%3%4.%5")
+        .arg(info.absolutePath(), QString(QDir::separator()), info.baseName(),
+             QString::number(number), info.suffix());
+}
+
+} // namespace kestrel::pls

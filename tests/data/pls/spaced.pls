@@ -1,0 +1,3 @@
+[playlist]
+  File1 =  http://spaced.example/	live 	
+  Title1 =  Spaced	title  

@@ -1,0 +1,2 @@
+﻿File1=http://bom.example/
+Title1=Größe
