@@ -13,7 +13,7 @@
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+36"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+55"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+171"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+174"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -226,7 +226,8 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-91"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-94"/>
+        <location line="+30"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>
