@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +68,17 @@ inline void answerBox(QMessageBox::StandardButton button, QString *text = nullpt
     });
 }
 
+// Accepts an open file dialog with `path`, as typed into its name field.
+// selectFile() alone leaves the field untouched while it has the focus, and
+// a shown save dialog gives it the focus, so the field is filled directly.
+inline void acceptFileDialog(QFileDialog *dialog, const QString &path)
+{
+    dialog->selectFile(path);
+    if (auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        edit->setText(path);
+    static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+}
+
 // Answers the next file dialog: accepts it with `path`, or cancels it when
 // `path` is empty. `caption` and `directory` receive what the dialog showed.
 inline void answerFileDialog(const QString &path, QString *caption = nullptr,
@@ -81,8 +93,7 @@ inline void answerFileDialog(const QString &path, QString *caption = nullptr,
             dialog->reject();
             return;
         }
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+        acceptFileDialog(dialog, path);
     });
 }
 
