@@ -8,11 +8,11 @@
 
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/playlisttable.h"
+#include "playlistfiletest.h"
 #include "windowtest.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,19 +26,8 @@ namespace EditorTest {
 
 using WindowTest::child;
 
-inline QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using PlaylistTest::bytesOf;
+using PlaylistTest::writeBytes;
 
 // What one message box showed before it was answered.
 struct SeenBox
