@@ -20,8 +20,7 @@ bool MainWindow::needsSaveQuestion() const
 
 bool MainWindow::closePlaylist()
 {
-    // A batch run has no one to answer; it never edits, so nothing is lost.
-    if (needsSaveQuestion() && !m_batchRun) {
+    if (needsSaveQuestion()) {
         QMessageBox question;
         question.setText(tr("The playlist has been modified."));
         question.setInformativeText(tr("Do you want to save the changes?"));
