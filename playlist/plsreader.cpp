@@ -19,22 +19,33 @@ QStringView valuePart(QStringView line)
     return equals < 0 ? line : line.sliced(equals + 1);
 }
 
-// The first line of each title key and the line right after it, which may
-// carry the "listtype" marker.
-struct TitleLine
+// Case-insensitive tests for the all-letter words "file" and "title". They
+// agree with Qt's case-insensitive comparison for every text, because no
+// character outside ASCII folds to one of these letters or to a digit (the
+// tests check Qt's tables for that), and they need no case table.
+bool sameLetter(QChar c, char lower)
 {
-    QStringView line;
-    QStringView next;
-};
+    return (c.unicode() | 0x20) == lower;
+}
 
-// Title keys are compared without regard to case. Case folding is what that
-// comparison applies to each character, so equal folded keys are exactly the
-// keys that compare equal.
-QString titleKeyOfFileLine(QStringView fileLine)
+bool startsWithWord(QStringView text, QLatin1String word)
 {
-    QString index = keyPart(fileLine).toString().toLower();
-    index.remove(QLatin1String("file"), Qt::CaseInsensitive);
-    return (QLatin1String("title") + index.trimmed()).toCaseFolded();
+    if (text.size() < word.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (!sameLetter(text[i], word[i].toLatin1()))
+            return false;
+    }
+    return true;
+}
+
+bool containsWord(QStringView text, QLatin1String word)
+{
+    for (qsizetype i = 0; i + word.size() <= text.size(); ++i) {
+        if (sameLetter(text[i], word[0].toLatin1()) && startsWithWord(text.sliced(i), word))
+            return true;
+    }
+    return false;
 }
 
 bool isTvMarker(QStringView line)
@@ -53,17 +64,130 @@ QString addressOf(QStringView fileLine)
     return address.trimmed();
 }
 
+// The first line of a title key and the line right after it, which may carry
+// the "listtype" marker.
+struct TitleLine
+{
+    QStringView line;
+    QStringView next;
+};
+
+// Title keys of the first line of each, looked up without regard to case.
+// Nearly every file numbers its entries in plain decimal, so such keys go
+// into an array by number and cost neither a hash nor an allocation; all
+// other keys are case-folded, which makes equal keys exactly those that
+// compare equal. A key counts as a number only when its digits have no
+// leading zero ("Title01" is not "Title1") and stay below a bound tied to the
+// file's size, so the array never outgrows the text.
+class TitleIndex
+{
+public:
+    explicit TitleIndex(qsizetype textSize)
+        : m_maxNumber(qMin<qsizetype>(textSize / 8, std::numeric_limits<qint32>::max() - 1))
+    {}
+
+    // Records the line of a trimmed key that begins with "title" unless the
+    // key already has one; returns the record that was added, or null.
+    TitleLine *addFirst(QStringView key, QStringView line);
+    // The Title line for the index text of a File line, or null.
+    const TitleLine *find(const QString &index) const;
+    // As find(), for the common File line "File<digits>" with blanks around.
+    const TitleLine *findPlain(QStringView fileKey, bool *plain) const;
+
+private:
+    qsizetype number(QStringView digits) const;
+    TitleLine *slot(qsizetype *position);
+
+    qsizetype m_maxNumber;
+    QList<TitleLine> m_lines;
+    QList<qint32> m_byNumber; // position in m_lines + 1, 0 for none
+    QHash<QString, qsizetype> m_byKey;
+};
+
+// The number that the digits spell, or -1 when they are no canonical number.
+qsizetype TitleIndex::number(QStringView digits) const
+{
+    if (digits.isEmpty() || digits.size() > 9 || (digits.size() > 1 && digits[0] == u'0'))
+        return -1;
+    qsizetype value = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value <= m_maxNumber ? value : -1;
+}
+
+TitleLine *TitleIndex::slot(qsizetype *position)
+{
+    if (*position != 0)
+        return nullptr;
+    m_lines.append(TitleLine{});
+    *position = m_lines.size();
+    return &m_lines.back();
+}
+
+TitleLine *TitleIndex::addFirst(QStringView key, QStringView line)
+{
+    const qsizetype value = number(key.sliced(5));
+    TitleLine *added = nullptr;
+    if (value >= 0) {
+        // Grown geometrically, never past the bound on numbers.
+        if (m_byNumber.size() <= value)
+            m_byNumber.resize(qMin(qMax(value + 1, 2 * m_byNumber.size()), m_maxNumber + 1));
+        qsizetype position = m_byNumber[value];
+        added = slot(&position);
+        m_byNumber[value] = qint32(position);
+    } else {
+        added = slot(&m_byKey[key.toString().toCaseFolded()]);
+    }
+    if (added)
+        added->line = line;
+    return added;
+}
+
+const TitleLine *TitleIndex::find(const QString &index) const
+{
+    const qsizetype value = number(index);
+    const qsizetype position = value >= 0
+                                   ? (value < m_byNumber.size() ? m_byNumber[value] : 0)
+                                   : m_byKey.value((QLatin1String("title") + index).toCaseFolded());
+    return position > 0 ? &m_lines[position - 1] : nullptr;
+}
+
+const TitleLine *TitleIndex::findPlain(QStringView fileKey, bool *plain) const
+{
+    const QStringView key = fileKey.trimmed();
+    const qsizetype value = startsWithWord(key, QLatin1String("file")) ? number(key.sliced(4)) : -1;
+    *plain = value >= 0;
+    if (!*plain || value >= m_byNumber.size() || m_byNumber[value] == 0)
+        return nullptr;
+    return &m_lines[m_byNumber[value] - 1];
+}
+
+// The title of a File line is on the first line from the top whose key is
+// "title" plus the File line's index text: its key with "file" removed.
+const TitleLine *titleFor(const TitleIndex &titles, QStringView fileLine)
+{
+    bool plain = false;
+    const TitleLine *found = titles.findPlain(keyPart(fileLine), &plain);
+    if (plain)
+        return found;
+    QString index = keyPart(fileLine).toString().toLower();
+    index.remove(QLatin1String("file"), Qt::CaseInsensitive);
+    return titles.find(index.trimmed());
+}
+
 } // namespace
 
-// Any line that mentions "file" starts an entry, whatever its numbering; its
-// title is the first line from the top whose key is "title" plus the same
-// index. One pass notes every File line and the first line of every title
-// key, so the work grows with the file's size and not with its square.
+// Any line that mentions "file" starts an entry, whatever its numbering. One
+// pass notes every File line and the first line of every title key, so the
+// work grows with the file's size and not with its square.
 void plsFile::readBytes(QByteArray data)
 {
     const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
     kestrel::LineSplitter lines(decoded.text, decoded.cutAtNul);
-    QHash<QString, TitleLine> titles;
+    TitleIndex titles(decoded.text.size());
     QList<QStringView> fileLines;
     TitleLine *waitingForNext = nullptr;
     QStringView line;
@@ -72,24 +196,21 @@ void plsFile::readBytes(QByteArray data)
             waitingForNext->next = line;
             waitingForNext = nullptr;
         }
-        if (line.contains(QLatin1String("file"), Qt::CaseInsensitive))
+        if (containsWord(line, QLatin1String("file")))
             fileLines.append(line);
         const QStringView key = keyPart(line).trimmed();
-        if (key.startsWith(QLatin1String("title"), Qt::CaseInsensitive)) {
-            const QString folded = key.toString().toCaseFolded();
-            if (!titles.contains(folded))
-                waitingForNext = &titles.insert(folded, TitleLine{line, {}}).value();
-        }
+        if (startsWithWord(key, QLatin1String("title")))
+            waitingForNext = titles.addFirst(key, line);
     }
     m_entries.reserve(m_entries.size() + fileLines.size());
     for (const QStringView fileLine : std::as_const(fileLines)) {
-        const auto found = titles.constFind(titleKeyOfFileLine(fileLine));
-        if (found == titles.cend())
+        const TitleLine *title = titleFor(titles, fileLine);
+        if (!title)
             continue;
         Entry entry;
-        entry.title = valuePart(found->line).trimmed().toString();
+        entry.title = valuePart(title->line).trimmed().toString();
         entry.url = QUrl(addressOf(fileLine));
-        entry.type = isTvMarker(found->next) ? 2 : 1;
+        entry.type = isTvMarker(title->next) ? 2 : 1;
         m_entries.append(entry);
     }
 }

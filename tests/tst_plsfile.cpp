@@ -67,6 +67,8 @@ private slots:
     void readsForeignFiles();
     void agreesWithOracle_data();
     void agreesWithOracle();
+    void keyLettersMatchOnlyThemselves_data();
+    void keyLettersMatchOnlyThemselves();
     void reportsResults_data();
     void reportsResults();
     void copesWithLargeInput_data();
@@ -345,6 +347,32 @@ void TestPlsFile::agreesWithOracle()
         reader.readBytes(bytesOf(sample("pls/" + name)));
         QCOMPARE(describe(reader.entries()),
                  describe(PlsOracle::read(bytesOf(sample("pls/" + name)))));
+    }
+}
+
+void TestPlsFile::keyLettersMatchOnlyThemselves_data()
+{
+    QTest::addColumn<QString>("letters");
+    QTest::newRow("letters of \"file\"") << "file";
+    QTest::newRow("letters of \"title\"") << "title";
+    QTest::newRow("digits") << "0123456789";
+}
+
+// The reader matches "file" and "title" and reads numbers without Qt's case
+// tables. That is only right while no character outside ASCII compares equal
+// to one of these, without regard to case, in the Qt in use.
+void TestPlsFile::keyLettersMatchOnlyThemselves()
+{
+    QFETCH(QString, letters);
+    for (char32_t c = 0x80; c <= 0x10FFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text = QString::fromUcs4(&c, 1);
+        for (const QChar letter : letters) {
+            if (text.compare(QStringView(&letter, 1), Qt::CaseInsensitive) == 0)
+                QFAIL(
+                    qPrintable(QStringLiteral("U+%1 matches %2").arg(uint(c), 4, 16).arg(letter)));
+        }
     }
 }
 

@@ -109,7 +109,7 @@ inline QString randomLine(QRandomGenerator &rng)
     const int n = rng.bounded(13);
     const QString file = mixCase(rng, QStringLiteral("file"));
     const QString title = mixCase(rng, QStringLiteral("title"));
-    switch (rng.bounded(16)) {
+    switch (rng.bounded(19)) {
     case 0:
     case 1:
         return QStringLiteral("%1%2=http://s%2.example/x").arg(file).arg(n);
@@ -142,6 +142,20 @@ inline QString randomLine(QRandomGenerator &rng)
         return QStringLiteral("=%1%2==%3").arg(file).arg(n).arg(title);
     case 14:
         return QString();
+    case 15:
+        return QStringLiteral("%1 0%2=http://zero.example/\n%3%2=leading zero?\n%3 0%2=zero\n"
+                              "%1 %2=http://gap.example/")
+            .arg(file)
+            .arg(n)
+            .arg(title);
+    case 16:
+        return QStringLiteral("\u00a0%1%2\u3000=http://far.example/\n%3%2=far\n%3%2=x")
+            .arg(file)
+            .arg(QString::number(n) + QString(rng.bounded(4), u'9'))
+            .arg(title);
+    case 17:
+        return QStringLiteral("%1%2=http://big.example/\n%3%2=big")
+            .arg(file, QStringLiteral("12345678901234567890").left(rng.bounded(8, 21)), title);
     default:
         return QStringLiteral("[playlist]\nNumberOfEntries=%1\nVersion=2").arg(n);
     }
