@@ -89,7 +89,7 @@ void m3uFile::readExtended(kestrel::LineSplitter *lines)
 {
     QStringView line;
     while (lines->next(&line)) {
-        if (!line.contains(QLatin1String("#extinf"), Qt::CaseInsensitive))
+        if (!kestrel::containsWord(line, QLatin1String("#extinf")))
             continue;
         const QString title = titleOf(line.trimmed()).toString();
         const QStringView address = nextNonEmpty(lines);

@@ -97,6 +97,38 @@ bool readAllOf(QFile *file, QByteArray *bytes)
     return file->error() == QFileDevice::NoError;
 }
 
+namespace {
+
+bool sameAscii(QChar c, char lower)
+{
+    if (lower >= 'a' && lower <= 'z')
+        return (c.unicode() | 0x20) == lower;
+    return c.unicode() == uchar(lower);
+}
+
+} // namespace
+
+bool startsWithWord(QStringView text, QLatin1String word)
+{
+    if (text.size() < word.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (!sameAscii(text[i], word[i].toLatin1()))
+            return false;
+    }
+    return true;
+}
+
+bool containsWord(QStringView text, QLatin1String word)
+{
+    const char first = word[0].toLatin1();
+    for (qsizetype i = 0; i + word.size() <= text.size(); ++i) {
+        if (sameAscii(text[i], first) && startsWithWord(text.sliced(i), word))
+            return true;
+    }
+    return false;
+}
+
 QString singleLine(const QString &text)
 {
     if (!text.contains(u'\r') && !text.contains(u'\n'))

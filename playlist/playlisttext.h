@@ -55,6 +55,15 @@ qint8 openForReading(QFile *file);
 // that a damaged medium is not mistaken for a short playlist.
 bool readAllOf(QFile *file, QByteArray *bytes);
 
+// Case-insensitive tests for the lower-case ASCII words that the readers
+// look for ("file", "title", "#extinf"). They agree with Qt's case-insensitive
+// comparison for every text, since no character outside ASCII matches one of
+// these letters or a digit without regard to case (tests check Qt's tables),
+// and they need no case table. Not for words with "k" or "s", which U+212A
+// and U+017F match.
+bool startsWithWord(QStringView text, QLatin1String word);
+bool containsWord(QStringView text, QLatin1String word);
+
 // Replaces each line break (CR LF, CR or LF) by one space, so that a title or
 // address can never end its line early or forge a line of its own.
 QString singleLine(const QString &text);

@@ -19,35 +19,6 @@ QStringView valuePart(QStringView line)
     return equals < 0 ? line : line.sliced(equals + 1);
 }
 
-// Case-insensitive tests for the all-letter words "file" and "title". They
-// agree with Qt's case-insensitive comparison for every text, because no
-// character outside ASCII folds to one of these letters or to a digit (the
-// tests check Qt's tables for that), and they need no case table.
-bool sameLetter(QChar c, char lower)
-{
-    return (c.unicode() | 0x20) == lower;
-}
-
-bool startsWithWord(QStringView text, QLatin1String word)
-{
-    if (text.size() < word.size())
-        return false;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        if (!sameLetter(text[i], word[i].toLatin1()))
-            return false;
-    }
-    return true;
-}
-
-bool containsWord(QStringView text, QLatin1String word)
-{
-    for (qsizetype i = 0; i + word.size() <= text.size(); ++i) {
-        if (sameLetter(text[i], word[0].toLatin1()) && startsWithWord(text.sliced(i), word))
-            return true;
-    }
-    return false;
-}
-
 bool isTvMarker(QStringView line)
 {
     if (!line.startsWith(QLatin1String("listtype"), Qt::CaseInsensitive))
@@ -158,7 +129,8 @@ const TitleLine *TitleIndex::find(const QString &index) const
 const TitleLine *TitleIndex::findPlain(QStringView fileKey, bool *plain) const
 {
     const QStringView key = fileKey.trimmed();
-    const qsizetype value = startsWithWord(key, QLatin1String("file")) ? number(key.sliced(4)) : -1;
+    const qsizetype value =
+        kestrel::startsWithWord(key, QLatin1String("file")) ? number(key.sliced(4)) : -1;
     *plain = value >= 0;
     if (!*plain || value >= m_byNumber.size() || m_byNumber[value] == 0)
         return nullptr;
@@ -196,10 +168,10 @@ void plsFile::readBytes(QByteArray data)
             waitingForNext->next = line;
             waitingForNext = nullptr;
         }
-        if (containsWord(line, QLatin1String("file")))
+        if (kestrel::containsWord(line, QLatin1String("file")))
             fileLines.append(line);
         const QStringView key = keyPart(line).trimmed();
-        if (startsWithWord(key, QLatin1String("title")))
+        if (kestrel::startsWithWord(key, QLatin1String("title")))
             waitingForNext = titles.addFirst(key, line);
     }
     m_entries.reserve(m_entries.size() + fileLines.size());

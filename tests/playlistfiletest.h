@@ -76,6 +76,24 @@ inline QString impossiblePath(const QTemporaryDir &dir, const QString &kind)
     return dir.filePath("folder");
 }
 
+// The first character outside ASCII that equals one of the letters without
+// regard to case, as "U+212a matches k"; empty when there is none. The
+// readers match their keywords without case tables and rely on there being
+// none for the letters of those words.
+inline QString nonAsciiMatch(const QString &letters)
+{
+    for (char32_t c = 0x80; c <= 0x10FFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text = QString::fromUcs4(&c, 1);
+        for (const QChar letter : letters) {
+            if (text.compare(QStringView(&letter, 1), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("U+%1 matches %2").arg(uint(c), 4, 16).arg(letter);
+        }
+    }
+    return QString();
+}
+
 } // namespace PlaylistTest
 
 #endif
