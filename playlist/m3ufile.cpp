@@ -41,6 +41,23 @@ QStringView nextNonEmpty(kestrel::LineSplitter *lines)
     return {};
 }
 
+// Directives other than "#EXTINF" and addresses without a title line before
+// them are passed over. The first non-empty line after a title line is its
+// address, whatever it holds, even another "#EXTINF" line.
+void readExtended(kestrel::LineSplitter *lines, QList<m3uFile::Entry> *entries)
+{
+    QStringView line;
+    while (lines->next(&line)) {
+        if (!kestrel::containsWord(line, QLatin1String("#extinf")))
+            continue;
+        const QString title = titleOf(line.trimmed()).toString();
+        const QStringView address = nextNonEmpty(lines);
+        if (address.isEmpty())
+            return;
+        entries->append(m3uFile::Entry{title, QUrl(address.toString())});
+    }
+}
+
 } // namespace
 
 m3uFile::m3uFile(QObject *parent)
@@ -72,7 +89,7 @@ bool m3uFile::readBytes(QByteArray data)
     if (first.isEmpty())
         return false;
     if (isHeader(first)) {
-        readExtended(&lines);
+        readExtended(&lines, &m_entries);
         return true;
     }
     // Without the header every non-empty line is an address, even one that
@@ -80,23 +97,6 @@ bool m3uFile::readBytes(QByteArray data)
     for (QStringView line = first; !line.isEmpty(); line = nextNonEmpty(&lines))
         m_entries.append(Entry{QString(), QUrl(line.toString())});
     return true;
-}
-
-// Directives other than "#EXTINF" and addresses without a title line before
-// them are passed over. The line after a title line is its address, whatever
-// it holds, so one broken pair cannot shift the titles of the pairs after it.
-void m3uFile::readExtended(kestrel::LineSplitter *lines)
-{
-    QStringView line;
-    while (lines->next(&line)) {
-        if (!kestrel::containsWord(line, QLatin1String("#extinf")))
-            continue;
-        const QString title = titleOf(line.trimmed()).toString();
-        const QStringView address = nextNonEmpty(lines);
-        if (address.isEmpty())
-            return;
-        m_entries.append(Entry{title, QUrl(address.toString())});
-    }
 }
 
 void m3uFile::readFile(QString filename)

@@ -1,14 +1,11 @@
 #ifndef KESTREL_M3UFILE_H
 #define KESTREL_M3UFILE_H
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
-
-namespace kestrel {
-class LineSplitter;
-}
 
 // Reads and writes M3U playlists, both the plain form (one address a line)
 // and the extended form with "#EXTINF" titles.
@@ -52,8 +49,6 @@ public slots:
     void saveExtendedFile();
 
 private:
-    void readExtended(kestrel::LineSplitter *lines);
-
     QString m_filename;
     QList<Entry> m_entries;
 };

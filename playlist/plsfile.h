@@ -1,6 +1,7 @@
 #ifndef KESTREL_PLSFILE_H
 #define KESTREL_PLSFILE_H
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>

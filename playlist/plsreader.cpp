@@ -3,6 +3,8 @@
 
 #include <QHash>
 
+#include <limits>
+
 namespace {
 
 // The text before a line's first "=", or the whole line when it has none.
@@ -43,7 +45,7 @@ struct TitleLine
     QStringView next;
 };
 
-// Title keys of the first line of each, looked up without regard to case.
+// The first Title line of each title key, found without regard to case.
 // Nearly every file numbers its entries in plain decimal, so such keys go
 // into an array by number and cost neither a hash nor an allocation; all
 // other keys are case-folded, which makes equal keys exactly those that
@@ -174,7 +176,6 @@ void plsFile::readBytes(QByteArray data)
         if (kestrel::startsWithWord(key, QLatin1String("title")))
             waitingForNext = titles.addFirst(key, line);
     }
-    m_entries.reserve(m_entries.size() + fileLines.size());
     for (const QStringView fileLine : std::as_const(fileLines)) {
         const TitleLine *title = titleFor(titles, fileLine);
         if (!title)

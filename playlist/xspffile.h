@@ -28,9 +28,9 @@ public:
     void setEntries(const QList<Entry> &entries);
     void clearEntries();
 
-    // Append the tracks of an XSPF document given as bytes or read from an
-    // open device. Emit no signal. Return 0, or -3 when the XML is broken or
-    // declares entities; tracks completed before the fault stay appended.
+    // Appends the tracks of an XSPF document given as bytes or read from an
+    // open device. Emits no signal. Returns 0, or -3 when the XML is broken
+    // or declares entities; tracks completed before the fault stay appended.
     qint8 readBytes(const QByteArray &data);
     qint8 readDevice(QIODevice *device);
 
