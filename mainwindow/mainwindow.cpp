@@ -43,6 +43,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_lblFilePath = new QLabel;
     m_lblFilePath->clear();
     ui->statusBar->addPermanentWidget(m_lblFilePath, 0);
+    m_lblFileSplit = new QLabel;
+    ui->statusBar->addPermanentWidget(m_lblFileSplit, 0);
 
     connect(ui->actionQuit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->btnQuit, &QAbstractButton::clicked, this, &MainWindow::close);
@@ -54,6 +56,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionDelete, &QAction::triggered, this, &MainWindow::slotDeleteEntry);
     connect(ui->btnDelete, &QAbstractButton::clicked, this, &MainWindow::slotDeleteEntry);
     connect(ui->actionSave, &QAction::triggered, this, &MainWindow::slotSaveFile);
+    connect(ui->actionMoveUp, &QAction::triggered, this, &MainWindow::slotMoveEntryUp);
+    connect(ui->actionMoveDown, &QAction::triggered, this, &MainWindow::slotMoveEntryDown);
+    setupRowDrag();
+    setupFileSplit();
 
     setAcceptDrops(true);
     processCommandLine();

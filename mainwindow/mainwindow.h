@@ -1,6 +1,9 @@
 #ifndef KESTREL_MAINWINDOW_H
 #define KESTREL_MAINWINDOW_H
 
+#include "playlist/plsfile.h"
+
+#include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QString>
@@ -12,6 +15,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QEvent;
 class QLabel;
+class QTimer;
 class Ui_MainWindow;
 
 // The editor's one window. The table is the playlist; the title carries the
@@ -58,6 +62,8 @@ private slots:
     void on_actionSaveAs_triggered();
     void on_actionClose_triggered();
     void errors(qint8 error);
+    void slotMoveEntryUp();
+    void slotMoveEntryDown();
 
 private:
     // Document state
@@ -89,6 +95,18 @@ private:
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
 
+    // Reordering
+    void setupRowDrag();
+    void moveEntry(int from, int to);
+
+    // The split of the next save, shown beside the path
+    void setupFileSplit();
+    void scheduleFileSplit();
+    void showFileSplit();
+
+    // The rows as the entries that a save writes, in table order.
+    QList<plsFile::Entry> tableEntries() const;
+
     // Saving and closing: true when the file was written, or the playlist let go.
     bool savePlsFile(const QString &path);
     bool saveDocument();
@@ -113,6 +131,10 @@ private:
     bool m_batchRun = false;
     int m_failureCount = 0;
     qint8 m_lastResult = 0;
+
+    QLabel *m_lblFileSplit = nullptr;
+    // Coalesces a burst of row changes (a whole file opened) into one count.
+    QTimer *m_fileSplitTimer = nullptr;
 };
 
 #endif

@@ -177,6 +177,7 @@ void MainWindow::retranslateKeepingState()
     ui->lblEntryID->setText(entryId);
     ui->comboType->setCurrentIndex(kindIndex);
     retranslateTypeColumn();
+    scheduleFileSplit();
 }
 
 // The Type cells were written in the language of their day; the kind each

@@ -54,12 +54,11 @@ bool MainWindow::saveDocumentAs()
     return true;
 }
 
-// The title and the path label name the document only once it is really on
-// disk: after a failed write they stay as they were, so the playlist still
-// counts as unsaved and closing still asks.
-bool MainWindow::savePlsFile(const QString &path)
+// The split label counts the files of these very entries, so that it shows
+// what a save writes.
+QList<plsFile::Entry> MainWindow::tableEntries() const
 {
-    QTableWidget *table = ui->tableFile;
+    const QTableWidget *table = ui->tableFile;
     const int rows = table->rowCount();
     QList<plsFile::Entry> entries;
     entries.reserve(rows);
@@ -72,6 +71,15 @@ bool MainWindow::savePlsFile(const QString &path)
         entry.type = isRadioRow(row) ? Radio : TV;
         entries.append(entry);
     }
+    return entries;
+}
+
+// The title and the path label name the document only once it is really on
+// disk: after a failed write they stay as they were, so the playlist still
+// counts as unsaved and closing still asks.
+bool MainWindow::savePlsFile(const QString &path)
+{
+    const QList<plsFile::Entry> entries = tableEntries();
 
     // A writer that never reports leaves the result at failure.
     qint8 result = -1;

@@ -235,6 +235,8 @@ public:
 
     QString entryCount() const { return statusLabels().value(0); }
     QString filePath() const { return statusLabels().value(1); }
+    // How the next save splits the list: "45 entries, 3 files".
+    QString fileSplit() const { return statusLabels().value(2); }
 
     QStringList enabledActions() const
     {

@@ -252,6 +252,12 @@ void TestForm::texts_data()
     QTest::newRow("actionClose") << "actionClose"
                                  << "&Close"
                                  << "";
+    QTest::newRow("actionMoveUp") << "actionMoveUp"
+                                  << "Move &up"
+                                  << "Ctrl+Up";
+    QTest::newRow("actionMoveDown") << "actionMoveDown"
+                                    << "Move d&own"
+                                    << "Ctrl+Down";
     QTest::newRow("btnEdit") << "btnEdit"
                              << "&change"
                              << "";
@@ -324,7 +330,8 @@ void TestForm::menus_data()
                           << QStringList{"actionNew",   "actionOpen", "actionSave", "actionSaveAs",
                                          "actionClose", "-",          "actionQuit"};
     QTest::newRow("Stream") << "menuStream"
-                            << QStringList{"actionAdd", "actionEdit", "actionDelete"};
+                            << QStringList{"actionAdd", "actionEdit",   "actionDelete",
+                                           "-",         "actionMoveUp", "actionMoveDown"};
     QTest::newRow("Help") << "menuHelp" << QStringList{"actionAbout", "actionAboutQt"};
 }
 

@@ -95,6 +95,8 @@ void Ui_MainWindow::setupActions(QMainWindow *mainWindow)
     actionAboutQt = newAction(mainWindow, "actionAboutQt");
     actionOpen = newAction(mainWindow, "actionOpen");
     actionClose = newAction(mainWindow, "actionClose");
+    actionMoveUp = newAction(mainWindow, "actionMoveUp");
+    actionMoveDown = newAction(mainWindow, "actionMoveDown");
 }
 
 void Ui_MainWindow::setupEditorFrame()
@@ -183,6 +185,9 @@ void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
     menuStream->addAction(actionAdd);
     menuStream->addAction(actionEdit);
     menuStream->addAction(actionDelete);
+    menuStream->addSeparator();
+    menuStream->addAction(actionMoveUp);
+    menuStream->addAction(actionMoveDown);
     menuHelp->addAction(actionAbout);
     menuHelp->addAction(actionAboutQt);
 }
@@ -224,4 +229,9 @@ void Ui_MainWindow::retranslateUi(QMainWindow *mainWindow)
     menuFile->setTitle(QCoreApplication::translate("MainWindow", "&File"));
     menuStream->setTitle(QCoreApplication::translate("MainWindow", "&Stream"));
     menuHelp->setTitle(QCoreApplication::translate("MainWindow", "&Help"));
+    actionMoveUp->setText(QCoreApplication::translate("MainWindow", "Move &up"));
+    actionMoveUp->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Up")));
+    actionMoveDown->setText(QCoreApplication::translate("MainWindow", "Move d&own"));
+    actionMoveDown->setShortcut(
+        QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Down")));
 }

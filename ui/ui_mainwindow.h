@@ -59,6 +59,8 @@ public:
     QMenu *menuHelp = nullptr;
     QMenu *menuLanguage = nullptr;
     QStatusBar *statusBar = nullptr;
+    QAction *actionMoveUp = nullptr;
+    QAction *actionMoveDown = nullptr;
 
     void setupUi(QMainWindow *mainWindow);
     void retranslateUi(QMainWindow *mainWindow);

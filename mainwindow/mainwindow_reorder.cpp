@@ -1,0 +1,54 @@
+#include "mainwindow/mainwindow.h"
+
+#include "mainwindow/rowdrag.h"
+#include "ui/ui_mainwindow.h"
+
+#include <QLabel>
+#include <QTableWidget>
+
+void MainWindow::setupRowDrag()
+{
+    auto *drag = new RowDrag(ui->tableFile);
+    connect(drag, &RowDrag::rowDropped, this, &MainWindow::moveEntry);
+}
+
+void MainWindow::slotMoveEntryUp()
+{
+    const int row = ui->tableFile->currentRow();
+    if (row > 0)
+        moveEntry(row, row - 1);
+}
+
+void MainWindow::slotMoveEntryDown()
+{
+    const int row = ui->tableFile->currentRow();
+    if (row >= 0 && row + 1 < ui->tableFile->rowCount())
+        moveEntry(row, row + 1);
+}
+
+// The row's own items move, so the kind kept beside the Type text goes with
+// them. lblEntryID names a place in the table, as Delete reads it; only when
+// it named the moved row does it follow the row, so that Delete still takes
+// the entry the user clicked.
+void MainWindow::moveEntry(int from, int to)
+{
+    QTableWidget *table = ui->tableFile;
+    const int rows = table->rowCount();
+    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
+        return;
+    const int column = qMax(0, table->currentColumn());
+    QList<QTableWidgetItem *> items;
+    for (int c = 0; c < table->columnCount(); ++c)
+        items << table->takeItem(from, c);
+    table->removeRow(from);
+    table->insertRow(to);
+    for (int c = 0; c < items.size(); ++c) {
+        if (items.at(c))
+            table->setItem(to, c, items.at(c));
+    }
+    table->setCurrentCell(to, column);
+
+    if (ui->lblEntryID->text().toInt() - 1 == from)
+        ui->lblEntryID->setNum(to + 1);
+    setModified();
+}
