@@ -4,15 +4,15 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+192"/>
-        <location filename="../mainwindow/mainwindow.h" line="+111"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+79"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+197"/>
+        <location filename="../mainwindow/mainwindow.h" line="+129"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+85"/>
         <location line="+13"/>
         <location line="+24"/>
         <location line="+43"/>
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+36"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+55"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+174"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
@@ -127,7 +127,7 @@
     <message>
         <location line="-4"/>
         <location filename="../mainwindow/mainwindow_edit.cpp" line="+28"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+19"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
@@ -152,6 +152,26 @@
         <location line="+1"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move &amp;up</source>
+        <translation>Déplacer vers le &amp;haut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Up</source>
+        <translation>Ctrl+Up</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move d&amp;own</source>
+        <translation>Déplacer vers le &amp;bas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ctrl+Down</source>
+        <translation>Ctrl+Down</translation>
     </message>
     <message>
         <location filename="../mainwindow/mainwindow.cpp" line="-32"/>
@@ -226,7 +246,7 @@ Date&#xa0;: %2</translation>
         <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-94"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-95"/>
         <location line="+30"/>
         <source>Language changed to: %1</source>
         <translation>Langue changée&#xa0;: %1</translation>
@@ -278,6 +298,43 @@ Date&#xa0;: %2</translation>
         <location filename="../mainwindow/mainwindow_commandline.cpp" line="+39"/>
         <source>Nothing written: the playlists hold no entry to write.</source>
         <translation>Rien écrit&#xa0;: les listes de lecture ne contiennent aucune entrée à écrire.</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_filesplit.cpp" line="+15"/>
+        <source>1 entry</source>
+        <translation>1 entrée</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n entries</source>
+        <translation>
+            <numerusform>%n entrée</numerusform>
+            <numerusform>%n entrées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 file</source>
+        <translation>1 fichier</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>%1, one too long for the radio-box</source>
+        <translation>%1, dont une trop longue pour la radio-box</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1, %2</source>
+        <comment>entries, files</comment>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

@@ -186,7 +186,7 @@ void TestTranslations::mnemonicsDistinct_data()
         {"menu bar and buttons",
          {"&File", "&Stream", "&Help", "&add", "&change", "&delete", "&quit"}},
         {"File menu", {"&New", "&Open...", "&Save", "Save &as...", "&Close", "&quit"}},
-        {"Stream menu", {"&add", "&change", "&delete"}},
+        {"Stream menu", {"&add", "&change", "&delete", "Move &up", "Move d&own"}},
         {"Help menu", {"&About...", "About &Qt"}},
     };
     for (const QString &path : sourceCatalogs()) {
