@@ -1,0 +1,6 @@
+[PLAYLIST]
+FILE3=HTTP://CAPS.EXAMPLE/
+LENGTH3=-1
+VERSION=2
+title3=lower-case title
+LISTTYPE=Tv

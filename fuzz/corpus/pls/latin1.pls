@@ -1,0 +1,3 @@
+[playlist]
+File1=http://cafe.example/
+Title1=Café

@@ -1,0 +1,12 @@
+[playlist]
+listtype=TV
+File1=http://one.example/
+Title1=One
+Length1=-1
+listtype=TV
+File2=http://two.example/
+Title2=Two
+ listtype=TV
+File3=http://three.example/
+Title3=Three
+listtype=radio

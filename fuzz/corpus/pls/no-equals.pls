@@ -1,0 +1,3 @@
+[playlist]
+File7
+Title7=Seven
