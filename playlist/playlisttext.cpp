@@ -149,11 +149,21 @@ bool saveTextAtomically(const QString &path, const QString &text)
     out.setEncoding(QStringConverter::System);
     out << text;
     out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
+    return commitWhenWritten(&file, out.status() == QTextStream::Ok);
+}
+
+// QSaveFile::commit() (Qt 6.4) ignores a failure of the last flush of its
+// buffer, and would then put a cut-off file in place of a good one: a full
+// disk is seen only by that flush when the content fits into the buffer.
+// Flushing first turns such a failure into an error before anything is
+// replaced.
+bool commitWhenWritten(QSaveFile *file, bool written)
+{
+    if (!written || !file->flush() || file->error() != QFileDevice::NoError) {
+        file->cancelWriting();
         return false;
     }
-    return file.commit();
+    return file->commit();
 }
 
 } // namespace kestrel

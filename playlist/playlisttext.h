@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <QStringView>
 
@@ -72,6 +73,10 @@ QString singleLine(const QString &text);
 // any failure the file already there stays untouched. Returns true only when
 // the text was written, flushed and committed.
 bool saveTextAtomically(const QString &path, const QString &text);
+
+// Puts a QSaveFile whose content has been written in place of its target, or
+// throws the content away when any write failed. True when it took its place.
+bool commitWhenWritten(QSaveFile *file, bool written);
 
 } // namespace kestrel
 

@@ -3,7 +3,6 @@
 #include "playlist/playlisttext.h"
 
 #include <QDebug>
-#include <QSaveFile>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -182,8 +181,5 @@ void xspfFile::saveFile()
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    const bool written = !xml.hasError() && file.error() == QFileDevice::NoError;
-    if (!written)
-        file.cancelWriting();
-    emit readingFinished(written && file.commit() ? 0 : -1);
+    emit readingFinished(kestrel::commitWhenWritten(&file, !xml.hasError()) ? 0 : -1);
 }
