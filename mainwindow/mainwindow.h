@@ -1,6 +1,7 @@
 #ifndef KESTREL_MAINWINDOW_H
 #define KESTREL_MAINWINDOW_H
 
+#include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
 
 #include <QList>
@@ -89,9 +90,12 @@ private:
     void openPlsFile(const QString &path);
     void openM3uFile(const QString &path);
     void openXspfFile(const QString &path);
+    void appendRows(const QList<PlaylistTable::Row> &rows);
 
     // Editing
     void addTableRow(const QString &title, const QString &address, bool radio);
+    // Appends the rows that pass the address test; returns how many did not.
+    int addTableRows(const QList<PlaylistTable::Row> &rows);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
 

@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/commandline.h"
+#include "mainwindow/playlisttable.h"
 #include "playlist/m3ufile.h"
 #include "playlist/plsfile.h"
 #include "playlist/xspffile.h"
@@ -15,6 +16,8 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUrl>
+
+using PlaylistTable::Row;
 
 namespace {
 
@@ -61,16 +64,17 @@ QString skippedMessage(int count)
                           count);
 }
 
-// Appends the entries through `addRow` and returns how many of them the
-// table refused.
-template<typename Entry, typename AddRow>
-int appendEntries(QTableWidget *table, const QList<Entry> &entries, AddRow addRow)
+// The rows for a file's entries, in file order. The reader's list goes
+// first, so that the entries are not held twice while the table fills.
+template<typename File, typename IsRadio> QList<Row> takeRows(File *reader, IsRadio isRadio)
 {
-    const int before = table->rowCount();
-    BulkAppend append(table);
-    for (const Entry &entry : entries)
-        addRow(entry);
-    return int(entries.size()) - (table->rowCount() - before);
+    const auto entries = reader->entries();
+    reader->clearEntries();
+    QList<Row> rows;
+    rows.reserve(entries.size());
+    for (const auto &entry : entries)
+        rows.append({entry.title, entry.url.toString(), isRadio(entry)});
+    return rows;
 }
 
 // The radio-box plays only http and udp streams, so other entries are left
@@ -127,19 +131,24 @@ void MainWindow::openFile(const QString &path)
     }
 }
 
+// Rows whose address the radio-box cannot play are left out, and counted.
+void MainWindow::appendRows(const QList<Row> &rows)
+{
+    int skipped = 0;
+    {
+        BulkAppend append(ui->tableFile);
+        skipped = addTableRows(rows);
+    }
+    reportSkipped(this, skipped);
+}
+
 void MainWindow::openPlsFile(const QString &path)
 {
     plsFile reader;
     connect(&reader, &plsFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
-    const int skipped =
-        appendEntries(ui->tableFile, reader.entries(), [this](const plsFile::Entry &entry) {
-            addTableRow(entry.title, entry.url.toString(), entry.type == 1);
-        });
-    reader.clearEntries();
     reader.disconnect(this);
-    showEntryCount();
-    reportSkipped(this, skipped);
+    appendRows(takeRows(&reader, [](const plsFile::Entry &entry) { return entry.type == 1; }));
 }
 
 void MainWindow::openM3uFile(const QString &path)
@@ -147,14 +156,8 @@ void MainWindow::openM3uFile(const QString &path)
     m3uFile reader;
     connect(&reader, &m3uFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
-    const int skipped =
-        appendEntries(ui->tableFile, reader.entries(), [this](const m3uFile::Entry &entry) {
-            addTableRow(entry.title, entry.url.toString(), true);
-        });
-    reader.clearEntries();
     reader.disconnect(this);
-    showEntryCount();
-    reportSkipped(this, skipped);
+    appendRows(takeRows(&reader, [](const m3uFile::Entry &) { return true; }));
 }
 
 void MainWindow::openXspfFile(const QString &path)
@@ -162,14 +165,8 @@ void MainWindow::openXspfFile(const QString &path)
     xspfFile reader;
     connect(&reader, &xspfFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
-    const int skipped =
-        appendEntries(ui->tableFile, reader.entries(), [this](const xspfFile::Entry &entry) {
-            addTableRow(entry.title, entry.url.toString(), true);
-        });
-    reader.clearEntries();
     reader.disconnect(this);
-    showEntryCount();
-    reportSkipped(this, skipped);
+    appendRows(takeRows(&reader, [](const xspfFile::Entry &) { return true; }));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

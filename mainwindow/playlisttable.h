@@ -1,6 +1,8 @@
 #ifndef KESTREL_PLAYLISTTABLE_H
 #define KESTREL_PLAYLISTTABLE_H
 
+#include <QString>
+#include <QStringView>
 #include <Qt>
 
 // Layout of the playlist table: one row per entry.
@@ -13,6 +15,17 @@ enum Column { TitleColumn = 0, UrlColumn = 1, TypeColumn = 2 };
 // the kind does not.
 constexpr int KindRole = Qt::UserRole;
 enum Kind { Radio = 1, TV = 2 };
+
+// Whether the radio-box can play an address: its scheme is "http" or "udp".
+bool isStreamAddress(QStringView address);
+
+// One entry on its way into the table, as the table shows it.
+struct Row
+{
+    QString title;
+    QString address;
+    bool radio = true;
+};
 
 } // namespace PlaylistTable
 

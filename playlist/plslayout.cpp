@@ -62,6 +62,36 @@ bool fitToBudget(EntryLines *lines, qsizetype number)
     return true;
 }
 
+qsizetype digitCount(qsizetype number)
+{
+    qsizetype digits = 1;
+    for (; number >= 10; number /= 10)
+        ++digits;
+    return digits;
+}
+
+// The size that linesFor() and fitToBudget() give an entry, worked out
+// without building its lines: laying out a long list for the split label
+// would otherwise build every line of every file. -1 when it cannot fit.
+qsizetype fittedSize(const plsFile::Entry &entry, qsizetype number)
+{
+    const qsizetype digits = digitCount(number);
+    const QString title = singleLine(entry.title);
+    const qsizetype prefix = 5 + digits + 1; // "Title" k "="
+    const qsizetype titleLine = prefix + title.size();
+    const qsizetype size = 4 + digits + 1 + singleLine(entry.url.toString()).size() + titleLine +
+                           (entry.type != 1 ? 11 : 0) + 6 + digits + 3;
+    const qsizetype excess = size - entryBudget;
+    if (excess <= 0)
+        return size;
+    const qsizetype kept = titleLine - excess;
+    if (kept < prefix)
+        return -1;
+    if (kept > prefix && title.at(kept - prefix - 1).isHighSurrogate())
+        return size - excess - 1;
+    return size - excess;
+}
+
 } // namespace
 
 Layout layoutFiles(const QList<plsFile::Entry> &entries)
@@ -72,8 +102,8 @@ Layout layoutFiles(const QList<plsFile::Entry> &entries)
         FilePart part{i, 0};
         qsizetype estimate = fixedSize;
         while (i < entries.size()) {
-            EntryLines lines = linesFor(entries.at(i), part.count);
-            if (!fitToBudget(&lines, part.count)) {
+            const qsizetype size = fittedSize(entries.at(i), part.count);
+            if (size < 0) {
                 // Alone at number 0 it has the shortest numbers it can get.
                 if (part.count == 0) {
                     layout.entryTooLong = true;
@@ -82,7 +112,7 @@ Layout layoutFiles(const QList<plsFile::Entry> &entries)
                 }
                 break;
             }
-            estimate += lines.size() + entryBreaks;
+            estimate += size + entryBreaks;
             if (estimate > maxFileSize || part.count >= maxEntriesPerFile)
                 break;
             ++i;

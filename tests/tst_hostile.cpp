@@ -111,6 +111,8 @@ private slots:
     void invalidUtf8();
     void fileGoneBeforeRead_data();
     void fileGoneBeforeRead();
+    void addressTestAgreesWithQUrl_data();
+    void addressTestAgreesWithQUrl();
 };
 
 // The file is head + unit * repeat + tail. `result` is "code entries", or the
@@ -332,6 +334,54 @@ void TestHostile::fileGoneBeforeRead()
     QCOMPARE(boxes.texts(), QStringList{box});
     QCOMPARE(editor.table()->rowCount(), 0);
     QCOMPARE(editor.entryCount(), QStringLiteral("0"));
+}
+
+// The window tests the scheme of an address without parsing all of it, and
+// must answer as QUrl would. `random` further strings are drawn from
+// characters that matter to QUrl's scheme, each at most 8 long.
+void TestHostile::addressTestAgreesWithQUrl_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("random");
+    QTest::newRow("http") << "http://a.example/live" << 0;
+    QTest::newRow("capitals") << "HTTP://A.EXAMPLE/" << 0;
+    QTest::newRow("mixed case udp") << "uDp://239.0.0.1:1234" << 0;
+    QTest::newRow("scheme alone") << "http:" << 0;
+    QTest::newRow("https") << "https://a.example/" << 0;
+    QTest::newRow("blank before the scheme") << " http://a.example/" << 0;
+    QTest::newRow("blank inside the scheme") << "ht tp://a.example/" << 0;
+    QTest::newRow("question mark before the colon") << "http?://a/" << 0;
+    QTest::newRow("hash before the colon") << "#http://a/" << 0;
+    QTest::newRow("broken host") << "http://[::1" << 0;
+    QTest::newRow("broken percent sign") << "udp://%zz/" << 0;
+    QTest::newRow("dotless i") << "http\u0131://a/" << 0;
+    QTest::newRow("full-width h") << "\uff48ttp://a/" << 0;
+    QTest::newRow("encoded colon") << "http%3A//a/" << 0;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("random text") << "" << 20000;
+}
+
+void TestHostile::addressTestAgreesWithQUrl()
+{
+    QFETCH(QString, address);
+    QFETCH(int, random);
+    const auto qurlSays = [](const QString &text) {
+        const QString scheme = QUrl(text).scheme();
+        return scheme == QLatin1String("http") || scheme == QLatin1String("udp");
+    };
+    QStringList addresses{address};
+    const QString alphabet = QStringLiteral("hHtTpPuUdD:/?#%[]@ .+-1x\u0127\u212a\u0131");
+    QRandomGenerator generator(1234);
+    for (int i = 0; i < random; ++i) {
+        QString text;
+        for (int n = int(generator.bounded(9)); n > 0; --n)
+            text += alphabet.at(int(generator.bounded(alphabet.size())));
+        if (text.size() > 1 && generator.bounded(2))
+            text.prepend(QStringLiteral("http:").left(int(generator.bounded(6))));
+        addresses << text;
+    }
+    for (const QString &text : std::as_const(addresses))
+        QVERIFY2(PlaylistTable::isStreamAddress(text) == qurlSays(text), qPrintable(text));
 }
 
 QTEST_MAIN(TestHostile)
