@@ -1,0 +1,289 @@
+#include "playlistgen.h"
+
+#include "mainwindow/mainwindow.h"
+#include "playlist/plsfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The window as its user meets it: a PLS file dropped onto it, saved with
+// Save, rows deleted, the program quit. Each timing takes in one pass of the
+// event loop after the action, since the window finishes some work (the split
+// label, the first paint) only there. Beside the open and the save, in the
+// same run and on the same file: the baseline (reading the bytes and
+// splitting them at LF), and the playlist class alone doing the same read or
+// write.
+namespace {
+
+// In memory where the system has a place for it: the figures are then the
+// program's own work, not the disk's flushes, which would swamp them.
+QTemporaryDir &workDir()
+{
+    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/kestrel-bench-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/kestrel-bench-XXXXXX"));
+    return dir;
+}
+
+QString samplePls(int count)
+{
+    const QString path = workDir().filePath(QStringLiteral("window%1.pls").arg(count));
+    if (!QFile::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bench::makePls(count)) < 0)
+            qFatal("cannot write the sample %s", qPrintable(path));
+    }
+    return path;
+}
+
+qsizetype baselineOnce(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().split('\n').size();
+}
+
+qsizetype readerOnce(const QString &path)
+{
+    plsFile file;
+    file.readFile(path);
+    return file.entries().size();
+}
+
+// What the toolkit delivers when a file is dropped onto the window.
+void dropOnto(MainWindow *window, const QString &path)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+}
+
+std::unique_ptr<MainWindow> shownWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QCoreApplication::processEvents();
+    return window;
+}
+
+int rowsOf(MainWindow *window)
+{
+    return window->findChild<QTableWidget *>(QStringLiteral("tableFile"))->rowCount();
+}
+
+void trigger(MainWindow *window, const char *action)
+{
+    window->findChild<QAction *>(QString::fromLatin1(action))->trigger();
+    QCoreApplication::processEvents();
+}
+
+// The resident set's high-water mark in bytes; with `reset` it is first set
+// back to the present resident set, where the system allows it.
+qint64 residentPeak(bool reset)
+{
+    if (reset) {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+    }
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return 0;
+}
+
+template<typename Action> qint64 nanoseconds(Action action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    return timer.nsecsElapsed();
+}
+
+void setRatios(benchmark::State &state, qint64 measured, qint64 baseline, qint64 alone,
+               const char *aloneName)
+{
+    const double n = double(state.iterations());
+    state.counters["baseline_ms"] = double(baseline) / n / 1e6;
+    state.counters[aloneName] = double(alone) / n / 1e6;
+    state.counters["x_baseline"] = double(measured) / double(baseline);
+    state.counters[std::string("x_") + aloneName] = double(measured) / double(alone);
+}
+
+// Reported time: the drop, from the event to the filled table with its
+// labels. A fresh window each time; making it is not timed.
+void BM_WindowOpen(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QString path = samplePls(count);
+    qint64 opening = 0, baseline = 0, reader = 0;
+    for (auto _ : state) {
+        baseline += nanoseconds([&] { benchmark::DoNotOptimize(baselineOnce(path)); });
+        reader += nanoseconds([&] { benchmark::DoNotOptimize(readerOnce(path)); });
+        state.PauseTiming();
+        auto window = shownWindow();
+        state.ResumeTiming();
+        const qint64 spent = nanoseconds([&] {
+            dropOnto(window.get(), path);
+            QCoreApplication::processEvents();
+        });
+        opening += spent;
+        state.SetIterationTime(double(spent) / 1e9);
+        if (rowsOf(window.get()) != count)
+            state.SkipWithError("the file was not opened completely");
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    setRatios(state, opening, baseline, reader, "reader_ms");
+}
+
+// Reported time: Save of the opened playlist, every PLS file written. Beside
+// it the writer alone with the same entries into a folder of its own.
+void BM_WindowSave(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QString source = samplePls(count);
+    const QString target = workDir().filePath(QStringLiteral("saved%1/radio.pls").arg(count));
+    const QString alone = workDir().filePath(QStringLiteral("alone%1/radio.pls").arg(count));
+    QDir().mkpath(QFileInfo(target).path());
+    QDir().mkpath(QFileInfo(alone).path());
+    // An earlier run saved over it: the first file of a split keeps 19 entries.
+    QFile::remove(target);
+    QFile::copy(source, target);
+    auto window = shownWindow();
+    dropOnto(window.get(), target);
+    QCoreApplication::processEvents();
+    plsFile writer;
+    writer.readFile(source);
+
+    qint64 saving = 0, baseline = 0, writing = 0;
+    for (auto _ : state) {
+        baseline += nanoseconds([&] { benchmark::DoNotOptimize(baselineOnce(source)); });
+        writing += nanoseconds([&] { writer.saveFile(alone); });
+        window->setModified();
+        const qint64 spent = nanoseconds([&] { trigger(window.get(), "actionSave"); });
+        saving += spent;
+        state.SetIterationTime(double(spent) / 1e9);
+        if (window->isModified())
+            state.SkipWithError("the save failed");
+    }
+    setRatios(state, saving, baseline, writing, "writer_ms");
+    state.counters["files"] = double(plsFile::fileSizes(writer.entries()).size());
+}
+
+// Reported time: one Delete of a row in the middle of the table.
+void BM_WindowDelete(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    auto window = shownWindow();
+    dropOnto(window.get(), samplePls(count));
+    QCoreApplication::processEvents();
+    auto *entryId = window->findChild<QLabel *>(QStringLiteral("lblEntryID"));
+    for (auto _ : state) {
+        entryId->setNum(rowsOf(window.get()) / 2);
+        trigger(window.get(), "actionDelete");
+        if (rowsOf(window.get()) < count / 2)
+            state.SkipWithError("the table ran out of rows");
+    }
+}
+
+// Reported time: quitting with an opened, unchanged playlist: the window
+// closes (its settings are written) and goes, rows and all.
+void BM_WindowQuit(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QString path = samplePls(count);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = shownWindow();
+        dropOnto(window.get(), path);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window->close();
+        window.reset();
+        QCoreApplication::processEvents();
+    }
+}
+
+// Peak memory of opening, in a child process so that nothing of an earlier
+// benchmark is in its figures: the rise of the resident set's high-water
+// mark above the shown, empty window, per entry.
+void BM_WindowOpenMemory(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QString path = samplePls(count);
+    for (auto _ : state) {
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0)
+            return state.SkipWithError("no pipe");
+        std::fflush(nullptr);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            auto window = shownWindow();
+            const qint64 before = residentPeak(true);
+            dropOnto(window.get(), path);
+            QCoreApplication::processEvents();
+            const qint64 rise = residentPeak(false) - before;
+            (void)!write(pipeEnds[1], &rise, sizeof rise);
+            _exit(0);
+        }
+        close(pipeEnds[1]);
+        qint64 rise = -1;
+        if (read(pipeEnds[0], &rise, sizeof rise) != sizeof rise)
+            rise = -1;
+        close(pipeEnds[0]);
+        waitpid(pid, nullptr, 0);
+        state.counters["peak_bytes_per_entry"] = double(rise) / count;
+        state.counters["file_bytes_per_entry"] = double(QFileInfo(path).size()) / count;
+    }
+}
+
+} // namespace
+
+#define KESTREL_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+
+BENCHMARK(BM_WindowOpen) KESTREL_SIZES->UseManualTime();
+BENCHMARK(BM_WindowSave) KESTREL_SIZES->UseManualTime();
+BENCHMARK(BM_WindowDelete) KESTREL_SIZES;
+BENCHMARK(BM_WindowQuit) KESTREL_SIZES;
+BENCHMARK(BM_WindowOpenMemory) KESTREL_SIZES->Iterations(1);
+
+// The window needs a QApplication, and the benchmarks no screen.
+int main(int argc, char **argv)
+{
+    // The offscreen platform warns about every window it cannot size.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // The window reads and writes its settings in the working directory.
+    QDir::setCurrent(workDir().path());
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
