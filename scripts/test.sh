@@ -9,7 +9,7 @@ kestrel_install_packages
 if [ "${1:-}" = "--sanitize" ]; then
     dir="$KESTREL_ROOT/build-sanitize"
     kestrel_build "$dir" -DKESTREL_SANITIZE=ON -DKESTREL_BUILD_BENCH=OFF
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$KESTREL_ROOT/tests/asan.supp"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$KESTREL_ROOT/tests/lsan.supp:print_suppressions=0"
 else
