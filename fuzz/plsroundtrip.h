@@ -10,6 +10,7 @@
 #include "playlist/plsfile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QString>
 
 namespace kestrel::roundtrip {
@@ -60,8 +61,17 @@ inline QString difference(const QList<plsFile::Entry> &entries, const QString &d
 
     plsFile second;
     const qsizetype files = qMax<qsizetype>(1, plsFile::fileSizes(entries).size());
-    for (int n = 0; n < files; ++n)
-        second.readFile(n == 0 ? output : QStringLiteral("%1/radio%2.pls").arg(dir).arg(n));
+    for (int n = 0; n < files; ++n) {
+        const QString name = n == 0 ? output : QStringLiteral("%1/radio%2.pls").arg(dir).arg(n);
+        // The radio-box reads no more than 2 KiB of a file; the writer counts
+        // characters, in the system's encoding (UTF-8).
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringLiteral("file %1 is missing").arg(n);
+        if (QString::fromUtf8(file.readAll()).size() > 2048)
+            return QStringLiteral("file %1 has more than 2048 characters").arg(n);
+        second.readFile(name);
+    }
     return compare(entries, second.entries());
 }
 
