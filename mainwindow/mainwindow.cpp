@@ -1,5 +1,6 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/celldelegate.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    ui->tableFile->setItemDelegate(new CellDelegate(ui->tableFile));
     m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();

@@ -12,6 +12,7 @@
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QXmlStreamReader>
 
 using namespace PlaylistTest;
@@ -111,6 +112,8 @@ private slots:
     void invalidUtf8();
     void fileGoneBeforeRead_data();
     void fileGoneBeforeRead();
+    void hugeCellsStayPaintable_data();
+    void hugeCellsStayPaintable();
     void addressTestAgreesWithQUrl_data();
     void addressTestAgreesWithQUrl();
 };
@@ -334,6 +337,53 @@ void TestHostile::fileGoneBeforeRead()
     QCOMPARE(boxes.texts(), QStringList{box});
     QCOMPARE(editor.table()->rowCount(), 0);
     QCOMPARE(editor.entryCount(), QStringLiteral("0"));
+}
+
+// A title or an address of ten million characters, as a file without line
+// breaks gives one, stays whole in its cell, while the table shows only as
+// much of it as a screen could: laid out whole, it took seconds to paint,
+// again at every repaint.
+void TestHostile::hugeCellsStayPaintable_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("length");
+    const QByteArray huge(10000000, 'a');
+    QTest::newRow("title") << "pls"
+                           << "[playlist]\nFile1=http://a.example/\nTitle1=" + huge + "\n"
+                           << 0 << int(huge.size());
+    QTest::newRow("address") << "m3u"
+                             << "http://a.example/" + huge << 1 << int(huge.size() + 17);
+}
+
+void TestHostile::hugeCellsStayPaintable()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, column);
+    QFETCH(int, length);
+
+    Editor editor;
+    QVERIFY(editor.active);
+    const QString path = editor.path(QStringLiteral("huge.") + suffix);
+    QVERIFY(writeBytes(path, bytes));
+    {
+        FileDialogAnswerer dialog({path});
+        BoxAnswerer boxes;
+        editor.trigger("actionOpen");
+        QVERIFY(boxes.seen.isEmpty());
+    }
+    QCOMPARE(editor.table()->rowCount(), 1);
+    const QString text = editor.table()->item(0, column)->text();
+    QCOMPARE(text.size(), length);
+
+    auto *delegate = qobject_cast<QStyledItemDelegate *>(editor.table()->itemDelegate());
+    QVERIFY(delegate);
+    const QString shown = delegate->displayText(text, QLocale());
+    QVERIFY(!shown.isEmpty() && text.startsWith(shown));
+    QVERIFY2(shown.size() < 10000, qPrintable(QString::number(shown.size())));
+    QVERIFY(!editor.window->grab().isNull());
 }
 
 // The window tests the scheme of an address without parsing all of it, and
