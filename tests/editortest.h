@@ -1,60 +1,90 @@
 #ifndef KESTREL_EDITORTEST_H
 #define KESTREL_EDITORTEST_H
 
-// A main window driven as its user drives it: typing into the editor,
-// clicking buttons, rows and menu entries, pressing shortcuts, and answering
-// the boxes and file dialogs that come up. The answerers are scoped, so an
-// answer that a test did not use cannot leak into the next test.
+// The main window driven as its user drives it: widgets by object name,
+// typing, clicks and keys, answers for the boxes and file dialogs that come
+// up, and a working folder of its own. Answerers are scoped, so an answer
+// that a test did not use cannot leak into the next test, and a box nobody
+// expected is cancelled instead of hanging the test.
 
 #include "mainwindow/mainwindow.h"
 #include "mainwindow/playlisttable.h"
 #include "playlistfiletest.h"
-#include "windowtest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QKeySequence>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace EditorTest {
-
-using WindowTest::child;
 
 using PlaylistTest::bytesOf;
 using PlaylistTest::writeBytes;
 
-// What one message box showed before it was answered.
-struct SeenBox
+template<typename T = QObject> T *child(QObject *parent, const char *name)
 {
-    QString text;
-    QString informative;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool hasParent = false;
+    T *found = parent->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no child named %s", name);
+    return found;
+}
+
+// Hands every modal widget of type T that shows while it lives to `answer`.
+template<typename T> class ModalWatch
+{
+public:
+    explicit ModalWatch(std::function<void(T *)> answer)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [answer] {
+            if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget()))
+                answer(widget);
+        });
+        m_timer.start(10);
+    }
+
+private:
+    QTimer m_timer;
 };
 
-// Answers the message boxes that come up while it lives with `answers`, in
-// order; a box beyond them is cancelled (or escaped), so a test that gets
-// more boxes than it expected fails on `seen` instead of hanging.
+struct SeenBox
+{
+    QString title, text, informative;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+    bool hasParent;
+};
+
+// Answers message boxes with `answers` in order, then with Cancel (or Escape).
 class BoxAnswerer
 {
 public:
     explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {})
-        : m_answers(std::move(answers))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-
-    QList<SeenBox> seen;
-
+        : m_watch([this, answers](QMessageBox *box) mutable {
+            seen << SeenBox{box->windowTitle(),
+                            box->text(),
+                            box->informativeText(),
+                            box->icon(),
+                            box->standardButtons(),
+                            box->standardButton(box->defaultButton()),
+                            box->parentWidget() != nullptr};
+            QAbstractButton *button =
+                box->button(answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst());
+            button ? button->click() : box->reject();
+        })
+    {}
     QStringList texts() const
     {
         QStringList result;
@@ -62,110 +92,106 @@ public:
             result << box.text;
         return result;
     }
+    QList<SeenBox> seen;
 
 private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        SeenBox record;
-        record.text = box->text();
-        record.informative = box->informativeText();
-        record.buttons = box->standardButtons();
-        record.defaultButton = box->standardButton(box->defaultButton());
-        record.hasParent = box->parentWidget() != nullptr;
-        seen << record;
-        const QMessageBox::StandardButton answer =
-            m_answers.isEmpty() ? QMessageBox::Cancel : m_answers.takeFirst();
-        if (QAbstractButton *button = box->button(answer))
-            button->click();
-        else
-            box->reject();
-    }
-
-    QList<QMessageBox::StandardButton> m_answers;
-    QTimer m_timer;
+    ModalWatch<QMessageBox> m_watch;
 };
 
-// What one file dialog showed before it was answered.
 struct SeenDialog
 {
-    QString caption;
-    QString directory;
+    QString caption, directory;
     QStringList nameFilters;
 };
 
-// Answers the file dialogs that come up while it lives: each with the next
-// path (an empty one cancels), after `prepare` has had the dialog, which lets
-// a test play a platform dialog that reports its filter differently.
+// Accepts file dialogs with `paths` in order (an empty one cancels), after
+// `prepare` had the dialog: it may play a platform dialog. The name field is
+// filled directly, since selectFile() leaves it alone while it has the focus.
 class FileDialogAnswerer
 {
 public:
     explicit FileDialogAnswerer(QStringList paths,
                                 std::function<void(QFileDialog *)> prepare = nullptr)
-        : m_paths(std::move(paths))
-        , m_prepare(std::move(prepare))
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-
+        : m_watch([this, paths, prepare](QFileDialog *dialog) mutable {
+            seen << SeenDialog{dialog->windowTitle(), dialog->directory().absolutePath(),
+                               dialog->nameFilters()};
+            const QString path = paths.isEmpty() ? QString() : paths.takeFirst();
+            if (path.isEmpty())
+                return dialog->reject();
+            if (prepare)
+                prepare(dialog);
+            dialog->selectFile(path);
+            child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
+            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
+        })
+    {}
     QList<SeenDialog> seen;
 
 private:
-    void poll()
-    {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen << SeenDialog{dialog->windowTitle(), dialog->directory().absolutePath(),
-                           dialog->nameFilters()};
-        const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        if (m_prepare)
-            m_prepare(dialog);
-        WindowTest::acceptFileDialog(dialog, path);
-    }
-
-    QStringList m_paths;
-    std::function<void(QFileDialog *)> m_prepare;
-    QTimer m_timer;
+    ModalWatch<QFileDialog> m_watch;
 };
 
-// One shown, active main window in a scratch working directory of its own.
+// One data row "c" per line of an aligned table, "case: column column ...",
+// holding the columns; "-" stands for an empty one.
+inline void addRows(std::initializer_list<const char *> lines)
+{
+    QTest::addColumn<QStringList>("c");
+    for (const QString line : lines) {
+        QStringList columns = line.section(':', 1).simplified().split(' ');
+        columns.replaceInStrings(QRegularExpression("^-$"), QString());
+        QTest::newRow(qPrintable(line.section(':', 0, 0))) << columns;
+    }
+}
+
+// A language change reaches the window through posted events: the reloaded
+// translator posts one to the application, which posts one to each window.
+inline void deliverLanguageChange()
+{
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::sendPostedEvents();
+}
+
+// A main window in a scratch working folder, started with `settings` as its
+// settings file when they are given; shown and active unless a test needs the
+// geometry that the window gave itself, before the platform has had a say.
 class Editor
 {
 public:
-    Editor()
-        : window(new MainWindow)
+    explicit Editor(const QByteArray &settings = QByteArray(), bool shown = true)
     {
-        window->show();
-        active = QTest::qWaitForWindowActive(window);
+        QDir::setCurrent(dir.path());
+        if (!settings.isNull())
+            writeBytes(path("settings.ini"), settings);
+        window = new MainWindow;
+        deliverLanguageChange();
+        if (shown) {
+            window->show();
+            active = QTest::qWaitForWindowActive(window);
+        }
     }
-    ~Editor() { delete window; }
+    ~Editor()
+    {
+        delete window;
+        QDir::setCurrent(m_previousDir);
+    }
     Editor(const Editor &) = delete;
     Editor &operator=(const Editor &) = delete;
 
-    WindowTest::ScratchDir dir; // first: the window finds its settings here
-    MainWindow *window;
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
     bool active = false;
 
     QString path(const QString &name) const { return dir.filePath(name); }
-
     QTableWidget *table() const { return child<QTableWidget>(window, "tableFile"); }
     QLineEdit *titleEdit() const { return child<QLineEdit>(window, "leditTitle"); }
     QLineEdit *urlEdit() const { return child<QLineEdit>(window, "leditURL"); }
     QComboBox *typeCombo() const { return child<QComboBox>(window, "comboType"); }
     QString entryId() const { return child<QLabel>(window, "lblEntryID")->text(); }
     QString title() const { return window->windowTitle(); }
+    QString status() const { return window->statusBar()->currentMessage(); }
 
-    // Fills the editor as a user does: select each field's text, type over it.
-    void type(const QString &title, const QString &url, bool tv)
+    // Selects each field's text and types over it.
+    void type(const QString &title, const QString &url, bool tv = false)
     {
         for (auto [edit, text] : {std::pair{titleEdit(), title}, std::pair{urlEdit(), url}}) {
             edit->selectAll();
@@ -174,68 +200,80 @@ public:
         }
         typeCombo()->setCurrentIndex(tv ? 1 : 0);
     }
-
-    void click(const char *button)
-    {
-        QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-    }
-    void trigger(const char *action) { child<QAction>(window, action)->trigger(); }
-
     void add(const QString &title, const QString &url, bool tv = false)
     {
         type(title, url, tv);
-        click("btnAdd");
+        run("btnAdd");
     }
-
+    void trigger(const char *action) { child<QAction>(window, action)->trigger(); }
     void clickRow(int row)
     {
-        QTableWidget *view = table();
-        const QModelIndex index = view->model()->index(row, PlaylistTable::TitleColumn);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          view->visualRect(index).center());
+        const QModelIndex index = table()->model()->index(row, PlaylistTable::TitleColumn);
+        table()->scrollTo(index);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+                          table()->visualRect(index).center());
     }
-
-    // Keys go where the user's focus is; a line edit keeps Del for itself,
-    // just as it does for the user.
+    // Keys go where the focus is, so a line edit keeps Del for itself. A
+    // window manager hands the focus back when a dialog closes; the offscreen
+    // platform does not, and shortcuts need the active window.
     void press(const QKeySequence &keys)
     {
-        // A window manager hands the focus back when a dialog closes; the
-        // offscreen platform does not, and shortcuts need the active window.
         if (!window->isActiveWindow()) {
             window->activateWindow();
             active = QTest::qWaitForWindowActive(window);
         }
         QWidget *target = QApplication::focusWidget();
-        if (!target || target->window() != window)
-            target = window;
-        QTest::keySequence(target, keys);
+        QTest::keySequence(target && target->window() == window ? target : window, keys);
     }
-
-    // Rows as title, address and type text, followed by the kind kept beside it.
-    QStringList row(int row) const
+    // A button or an action by object name, close(), or keys such as "Ctrl+S".
+    void run(const QString &command)
     {
-        QStringList cells;
-        for (int column = 0; column < 3; ++column) {
-            const QTableWidgetItem *item = table()->item(row, column);
-            cells << (item ? item->text() : QStringLiteral("<none>"));
-        }
-        const QTableWidgetItem *type = table()->item(row, PlaylistTable::TypeColumn);
-        cells << (type ? type->data(PlaylistTable::KindRole).toString() : QString());
-        return cells;
+        const QByteArray name = command.toLatin1();
+        if (command.startsWith("btn"))
+            QTest::mouseClick(child<QPushButton>(window, name.constData()), Qt::LeftButton);
+        else if (command.startsWith("action"))
+            trigger(name.constData());
+        else if (command == "close()")
+            window->close();
+        else
+            press(QKeySequence(command));
     }
 
+    // "title|address|type text|kind" per row.
+    QStringList rows() const
+    {
+        QStringList result;
+        for (int r = 0; r < table()->rowCount(); ++r) {
+            const auto cell = [&](int column, int role = Qt::DisplayRole) {
+                return table()->model()->index(r, column).data(role).toString();
+            };
+            result << cell(0) + '|' + cell(1) + '|' + cell(2) + '|' +
+                          cell(2, PlaylistTable::KindRole);
+        }
+        return result;
+    }
     QStringList titles() const
     {
         QStringList result;
-        for (int r = 0; r < table()->rowCount(); ++r)
-            result << row(r).at(0);
+        for (const QString &row : rows())
+            result << row.section('|', 0, 0);
         return result;
     }
 
+    // The window's own status labels carry no object name; left to right.
+    QStringList statusLabels() const
+    {
+        QList<QLabel *> labels = window->statusBar()->findChildren<QLabel *>();
+        labels.removeIf([](QLabel *label) { return !label->objectName().isEmpty(); });
+        std::sort(labels.begin(), labels.end(),
+                  [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+        QStringList texts;
+        for (QLabel *label : labels)
+            texts << label->text();
+        return texts;
+    }
     QString entryCount() const { return statusLabels().value(0); }
     QString filePath() const { return statusLabels().value(1); }
-    // How the next save splits the list: "45 entries, 3 files".
     QString fileSplit() const { return statusLabels().value(2); }
 
     QStringList enabledActions() const
@@ -247,7 +285,7 @@ public:
         return names;
     }
 
-    // Rows as an import leaves them: there without a marker in the title.
+    // Rows as an import leaves them: there, without a marker in the title.
     void importRows(const QStringList &titles)
     {
         QTableWidget *view = table();
@@ -255,15 +293,13 @@ public:
             const int r = view->rowCount();
             view->insertRow(r);
             view->setItem(r, 0, new QTableWidgetItem(title));
-            view->setItem(r, 1,
-                          new QTableWidgetItem(QStringLiteral("http://import.example/") + title));
-            auto *type = new QTableWidgetItem(QStringLiteral("Radio"));
-            type->setData(PlaylistTable::KindRole, PlaylistTable::Radio);
-            view->setItem(r, 2, type);
+            view->setItem(r, 1, new QTableWidgetItem("http://import.example/" + title));
+            view->setItem(r, 2, new QTableWidgetItem("Radio"));
+            view->item(r, 2)->setData(PlaylistTable::KindRole, PlaylistTable::Radio);
         }
     }
 
-    // Saves through Ctrl+S and the Save as dialog under the scratch folder.
+    // Ctrl+S on an unnamed playlist, answered in the scratch folder.
     bool saveAs(const QString &name)
     {
         FileDialogAnswerer dialog({path(name)});
@@ -273,27 +309,14 @@ public:
     }
 
 private:
-    // The window's own labels carry no object name; left to right.
-    QStringList statusLabels() const
-    {
-        QList<QLabel *> labels;
-        for (QLabel *label : child<QStatusBar>(window, "statusBar")->findChildren<QLabel *>())
-            if (label->objectName().isEmpty())
-                labels << label;
-        std::sort(labels.begin(), labels.end(),
-                  [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
-        QStringList texts;
-        for (QLabel *label : labels)
-            texts << label->text();
-        return texts;
-    }
+    QString m_previousDir = QDir::currentPath();
 };
 
-// A path that cannot be written even by root: a name under a regular file.
+// Unwritable even for root: a name under a regular file.
 inline QString impossiblePath(const Editor &editor, const QString &name)
 {
-    writeBytes(editor.path(QStringLiteral("blocker")), "not a folder");
-    return editor.path(QStringLiteral("blocker/") + name);
+    writeBytes(editor.path("blocker"), "not a folder");
+    return editor.path("blocker/" + name);
 }
 
 } // namespace EditorTest

@@ -1,337 +1,491 @@
-// Typing entries into the editor, clicking rows, and the Add, Change and
-// Delete commands, with what the table, labels, title and actions show after.
+// Editing, saving, closing and reordering through the window's widgets: what
+// the table, labels, title and actions show after each step, what is
+// written, that nothing is thrown away when a save did not happen, and the
+// label that shows how a save will split the list over files.
 
 #include "editortest.h"
 
-using EditorTest::BoxAnswerer;
-using EditorTest::Editor;
+#include <QDir>
+#include <QMetaEnum>
+#include <QRegularExpression>
+#include <QWindow>
+
+using namespace EditorTest;
 
 namespace {
 
-const QString BadAddress =
-    QStringLiteral("The url of the stream must start with http:// or udp://!");
-const QStringList AllDocumentActions{"actionNew", "actionSave", "actionSaveAs", "actionClose"};
+const QString BadAddress = "The url of the stream must start with http:// or udp://!";
+const QString CannotOpen = "Couldn't open the file!";
+// Jazz and News, as the two-entry example of the format lays them out.
+const QString JazzAndNews = TEST_DATA_DIR "/written/jazz-news.pls";
+
+QStringList plsFiles(const Editor &editor)
+{
+    return QDir(editor.dir.path()).entryList({"*.pls"}, QDir::Files, QDir::Name);
+}
+
+// What the user sees of the playlist: title, path, entry count, enabled
+// document actions, the editor's fields (title, address, number, kind) and
+// the rows.
+QStringList state(const Editor &e)
+{
+    return QStringList() << e.title() << e.filePath() << e.entryCount()
+                         << e.enabledActions().join(',') << e.titleEdit()->text()
+                         << e.urlEdit()->text() << e.entryId()
+                         << QString::number(e.typeCombo()->currentIndex()) << e.rows();
+}
+
+// How the playlist stands when the user closes it: "empty", rows "imported"
+// (there, without a marker or file), or typed and then "unsaved", "saved",
+// "changed" after a save, or changed after a save into a folder that is now
+// a file ("unwritable"). The table ends with a TV entry "B"; a file that
+// holds it holds the last change.
+void prepare(Editor &editor, const QString &start)
+{
+    if (start == "empty")
+        return;
+    if (start == "imported")
+        return editor.importRows({"A", "B"});
+    QDir(editor.dir.path()).mkdir("lists");
+    editor.add("A", "http://a.example/");
+    if (start != "unsaved")
+        editor.saveAs(start == "unwritable" ? "lists/list.pls" : "list.pls");
+    if (start == "unwritable") {
+        QDir(editor.path("lists")).removeRecursively();
+        writeBytes(editor.path("lists"), "now a file");
+    }
+    editor.add("B", "udp://239.0.0.2:5000", true);
+    if (start == "saved")
+        editor.press(QKeySequence::Save);
+}
+
+// Steps on a saved playlist of A (radio), B (TV) and C, separated by "; ":
+// "click <row>", "type <title|address|kind>", "down" (the arrow key in the
+// table), or a command for Editor::run().
+struct EditCase
+{
+    QString steps;
+    QString titles;  // afterwards
+    int touched;     // the row added or changed, -1: none
+    QString row;     // as it is then
+    QString entryId; // the number the editor shows
+    bool marked;
+    bool refused; // the box about the address
+};
+
+// A drag as the user makes it: press on the row, move past the drag distance,
+// and let go at `target` in the viewport once the toolkit's drag loop runs.
+void dragTo(Editor &editor, int row, QPoint target)
+{
+    QWidget *viewport = editor.table()->viewport();
+    const QPoint start =
+        editor.table()->visualRect(editor.table()->model()->index(row, 0)).center();
+    const QPoint end = viewport->mapTo(editor.window, target);
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 1));
+    QTimer::singleShot(0, [window = editor.window->windowHandle(), end] {
+        QTest::mouseMove(window, end);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, end);
+    });
+    QTest::mouseMove(viewport, start + QPoint(0, 2 + QApplication::startDragDistance()));
+}
 
 } // namespace
+
+Q_DECLARE_METATYPE(EditCase)
 
 class TestEditing : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void addEntry_data();
-    void addEntry();
-    void clickRow_data();
-    void clickRow();
-    void changeRow_data();
-    void changeRow();
-    void changeWithoutCurrentRow_data();
-    void changeWithoutCurrentRow();
-    void changeRefusesBadAddress();
-    void deleteRows_data();
-    void deleteRows();
-    void deleteNothingMarksNothing_data();
-    void deleteNothingMarksNothing();
+    void edit_data();
+    void edit();
+    void kindBesideText();
+    void save_data();
+    void save();
+    void everyRowSaved();
+    void closing_data();
+    void closing();
+    void moveRow_data();
+    void moveRow();
+    void fileSplit_data();
+    void fileSplit();
 };
 
-void TestEditing::addEntry_data()
+void TestEditing::edit_data()
 {
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<bool>("tv");
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("http radio") << "Jazz"
-                                << "http://jazz.example:8000/live" << false << true;
-    QTest::newRow("udp multicast TV") << "News"
-                                      << "udp://239.1.2.3:1234" << true << true;
-    QTest::newRow("empty title") << ""
-                                 << "http://quiet.example/" << false << true;
-    QTest::newRow("scheme in capitals") << "Loud"
-                                        << "HTTP://loud.example/" << false << true;
-    QTest::newRow("nothing after the scheme examined") << "Odd"
-                                                       << "http:stream" << true << true;
-    QTest::newRow("https refused") << "Secure"
-                                   << "https://secure.example/" << false << false;
-    QTest::newRow("rtsp refused") << "Cam"
-                                  << "rtsp://cam.example/live" << true << false;
-    QTest::newRow("empty address refused") << "Nothing"
-                                           << "" << false << false;
-    QTest::newRow("no scheme refused") << "Bare"
-                                       << "www.example.com/stream" << false << false;
+    const QList<QPair<const char *, EditCase>> cases{
+        {"add http radio",
+         {"type D|http://d:8000/live|Radio; btnAdd", "ABCD", 3, "D|http://d:8000/live|Radio|1", "",
+          true, false}},
+        {"add udp TV from the Stream menu",
+         {"type D|udp://239.1.2.3:4|TV; actionAdd", "ABCD", 3, "D|udp://239.1.2.3:4|TV|2", "", true,
+          false}},
+        {"add, scheme in capitals",
+         {"type D|HTTP://d/|Radio; btnAdd", "ABCD", 3, "D|HTTP://d/|Radio|1", "", true, false}},
+        {"add https refused", {"type D|https://d/|Radio; btnAdd", "ABC", -1, "", "", false, true}},
+        {"add without scheme refused",
+         {"type D|www.d.com/live|TV; btnAdd", "ABC", -1, "", "", false, true}},
+        {"change radio row to TV",
+         {"click 0; type A2|udp://a:2|TV; btnEdit", "A2BC", 0, "A2|udp://a:2|TV|2", "1", true,
+          false}},
+        {"change TV row to radio from the Stream menu",
+         {"click 1; type B2|http://b2/|Radio; actionEdit", "AB2C", 1, "B2|http://b2/|Radio|1", "2",
+          true, false}},
+        // The editor still holds the clicked row; the row made current by the
+        // keyboard is the one overwritten.
+        {"change the row made current by keyboard",
+         {"click 0; down; btnEdit", "AAC", 1, "A|http://a/|Radio|1", "1", true, false}},
+        {"change without current row",
+         {"type X|http://x/|TV; btnEdit", "ABC", -1, "", "", false, false}},
+        {"change to https refused",
+         {"click 0; type A2|https://a/|TV; btnEdit", "ABC", -1, "", "1", false, true}},
+        {"delete by Del key", {"click 1; Del", "AC", -1, "", "2", true, false}},
+        // The number in the editor stays, and now names the row that moved up.
+        {"delete twice removes the follower",
+         {"click 0; Del; btnDelete", "C", -1, "", "1", true, false}},
+        {"delete from the Stream menu", {"click 2; actionDelete", "AB", -1, "", "3", true, false}},
+        {"delete with nothing clicked marks nothing",
+         {"btnDelete; Del", "ABC", -1, "", "", false, false}},
+        {"delete beyond the last row marks nothing",
+         {"click 2; Del; Ctrl+S; btnDelete", "AB", -1, "", "3", false, false}},
+    };
+    QTest::addColumn<EditCase>("c");
+    for (const auto &[name, c] : cases)
+        QTest::newRow(name) << c;
 }
 
-void TestEditing::addEntry()
+void TestEditing::edit()
 {
-    QFETCH(QString, title);
-    QFETCH(QString, url);
-    QFETCH(bool, tv);
-    QFETCH(bool, accepted);
+    QFETCH(EditCase, c);
 
     Editor editor;
-    BoxAnswerer boxes({QMessageBox::Ok});
-    editor.type(title, url, tv);
-    editor.click("btnAdd");
-
-    // What was typed stays in the editor either way, to be corrected or reused.
-    QCOMPARE(editor.titleEdit()->text(), title);
-    QCOMPARE(editor.urlEdit()->text(), url);
-    if (accepted) {
-        QCOMPARE(boxes.texts(), QStringList());
-        QCOMPARE(editor.table()->rowCount(), 1);
-        QCOMPARE(editor.row(0), QStringList({title, url, tv ? "TV" : "Radio", tv ? "2" : "1"}));
-        QCOMPARE(editor.entryCount(), QStringLiteral("1"));
-        QCOMPARE(editor.title(), QStringLiteral("* Kestrelpad"));
-        QCOMPARE(editor.enabledActions(), AllDocumentActions);
-    } else {
-        QCOMPARE(boxes.texts(), QStringList{BadAddress});
-        QVERIFY(boxes.seen.at(0).hasParent);
-        QCOMPARE(editor.table()->rowCount(), 0);
-        QCOMPARE(editor.entryCount(), QStringLiteral("0"));
-        QCOMPARE(editor.title(), QStringLiteral("Kestrelpad"));
-        QCOMPARE(editor.enabledActions(), QStringList());
-    }
-}
-
-void TestEditing::clickRow_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<bool>("retranslated");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("url");
-    QTest::addColumn<int>("comboIndex");
-
-    QTest::newRow("first row, radio") << 0 << false << "Alpha"
-                                      << "http://a.example/" << 0;
-    QTest::newRow("TV row") << 1 << false << "Beta"
-                            << "udp://239.0.0.2:5000" << 1;
-    QTest::newRow("last row, radio") << 2 << false << "Gamma"
-                                     << "http://c.example/" << 0;
-    // The Type texts follow the language; the kind must not.
-    QTest::newRow("TV row, type text in another language") << 1 << true << "Beta"
-                                                           << "udp://239.0.0.2:5000" << 1;
-    QTest::newRow("radio row, type text in another language") << 2 << true << "Gamma"
-                                                              << "http://c.example/" << 0;
-}
-
-void TestEditing::clickRow()
-{
-    QFETCH(int, row);
-    QFETCH(bool, retranslated);
-    QFETCH(QString, title);
-    QFETCH(QString, url);
-    QFETCH(int, comboIndex);
-
-    Editor editor;
-    editor.add("Alpha", "http://a.example/");
-    editor.add("Beta", "udp://239.0.0.2:5000", true);
-    editor.add("Gamma", "http://c.example/");
-    if (retranslated) {
-        editor.table()->item(1, PlaylistTable::TypeColumn)->setText("Fernsehen");
-        editor.table()->item(2, PlaylistTable::TypeColumn)->setText("Rundfunk");
-    }
-    // Start from the opposite kind, so that the click has to set it.
-    editor.typeCombo()->setCurrentIndex(1 - comboIndex);
-
-    editor.clickRow(row);
-
-    QCOMPARE(editor.titleEdit()->text(), title);
-    QCOMPARE(editor.urlEdit()->text(), url);
-    QCOMPARE(editor.entryId(), QString::number(row + 1));
-    QCOMPARE(editor.typeCombo()->currentIndex(), comboIndex);
-    QCOMPARE(editor.table()->currentRow(), row);
-    QCOMPARE(editor.table()->rowCount(), 3);
-}
-
-void TestEditing::changeRow_data()
-{
-    QTest::addColumn<int>("clicked");
-    QTest::addColumn<int>("arrowDowns");
-    QTest::addColumn<bool>("retype");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("changedRow");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("radio row made TV, button")
-        << 0 << 0 << true << "btnEdit" << 0
-        << QStringList{"Alpha 2", "udp://239.9.9.9:1", "TV", "2"};
-    QTest::newRow("TV row made radio, Stream menu")
-        << 1 << 0 << true << "actionEdit" << 1
-        << QStringList{"Alpha 2", "udp://239.9.9.9:1", "Radio", "1"};
-    // The editor still holds the clicked row; the row made current by the
-    // keyboard is the one overwritten.
-    QTest::newRow("current row moved by keyboard")
-        << 0 << 1 << false << "btnEdit" << 1
-        << QStringList{"Alpha", "http://a.example/", "Radio", "1"};
-}
-
-void TestEditing::changeRow()
-{
-    QFETCH(int, clicked);
-    QFETCH(int, arrowDowns);
-    QFETCH(bool, retype);
-    QFETCH(QString, command);
-    QFETCH(int, changedRow);
-    QFETCH(QStringList, expected);
-
-    Editor editor;
-    editor.add("Alpha", "http://a.example/");
-    editor.add("Beta", "udp://239.0.0.2:5000", true);
-    editor.add("Gamma", "http://c.example/");
-    QList<QStringList> before;
-    for (int r = 0; r < 3; ++r)
-        before << editor.row(r);
-
-    editor.clickRow(clicked);
-    for (int i = 0; i < arrowDowns; ++i)
-        QTest::keyClick(editor.table(), Qt::Key_Down);
-    if (retype)
-        editor.type("Alpha 2", "udp://239.9.9.9:1", expected.at(3) == "2");
-    const QByteArray name = command.toLatin1();
-    if (command.startsWith("btn"))
-        editor.click(name.constData());
-    else
-        editor.trigger(name.constData());
-
-    QCOMPARE(editor.table()->rowCount(), 3);
-    QCOMPARE(editor.entryCount(), QStringLiteral("3"));
-    for (int r = 0; r < 3; ++r)
-        QCOMPARE(editor.row(r), r == changedRow ? expected : before.at(r));
-    QCOMPARE(editor.entryId(), QString::number(clicked + 1));
-    QCOMPARE(editor.title(), QStringLiteral("* Kestrelpad"));
-}
-
-void TestEditing::changeWithoutCurrentRow_data()
-{
-    QTest::addColumn<bool>("withRows");
-
-    QTest::newRow("empty table") << false;
-    QTest::newRow("saved rows, none current") << true;
-}
-
-void TestEditing::changeWithoutCurrentRow()
-{
-    QFETCH(bool, withRows);
-
-    Editor editor;
-    QString title = QStringLiteral("Kestrelpad");
-    if (withRows) {
-        editor.add("Alpha", "http://a.example/");
-        editor.add("Beta", "http://b.example/");
-        QVERIFY(editor.saveAs("radio.pls"));
-        title = QStringLiteral("radio.pls - Kestrelpad");
-    }
-    QCOMPARE(editor.table()->currentRow(), -1);
-    const QStringList titles = editor.titles();
-
-    BoxAnswerer boxes;
-    editor.type("Changed", "http://changed.example/", true);
-    editor.click("btnEdit");
-
-    QCOMPARE(boxes.texts(), QStringList());
-    QCOMPARE(editor.titles(), titles);
-    QCOMPARE(editor.title(), title);
-    QCOMPARE(editor.enabledActions(), QStringList());
-}
-
-void TestEditing::changeRefusesBadAddress()
-{
-    Editor editor;
-    editor.add("Alpha", "http://a.example/");
+    editor.add("A", "http://a/");
+    editor.add("B", "udp://239.0.0.2:5000", true);
+    editor.add("C", "http://c/");
     QVERIFY(editor.saveAs("radio.pls"));
-    editor.clickRow(0);
-
     BoxAnswerer boxes({QMessageBox::Ok});
-    editor.type("Alpha 2", "https://a.example/", true);
-    editor.click("btnEdit");
-
-    QCOMPARE(boxes.texts(), QStringList{BadAddress});
-    QCOMPARE(editor.row(0), QStringList({"Alpha", "http://a.example/", "Radio", "1"}));
-    QCOMPARE(editor.title(), QStringLiteral("radio.pls - Kestrelpad"));
-    QCOMPARE(editor.urlEdit()->text(), QStringLiteral("https://a.example/"));
-}
-
-void TestEditing::deleteRows_data()
-{
-    QTest::addColumn<int>("clicked");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("presses");
-    QTest::addColumn<QStringList>("remaining");
-
-    const QString key = QStringLiteral("Del key");
-    QTest::newRow("clicked row") << 2 << key << 1 << QStringList{"A", "B", "D", "E"};
-    // The number in the editor stays, and now names the row that moved up.
-    QTest::newRow("twice removes the follower") << 2 << key << 2 << QStringList{"A", "B", "E"};
-    QTest::newRow("button, twice") << 0 << "btnDelete" << 2 << QStringList{"C", "D", "E"};
-    QTest::newRow("Stream menu") << 4 << "actionDelete" << 1 << QStringList{"A", "B", "C", "D"};
-    QTest::newRow("last row, then beyond the end")
-        << 4 << key << 2 << QStringList{"A", "B", "C", "D"};
-}
-
-void TestEditing::deleteRows()
-{
-    QFETCH(int, clicked);
-    QFETCH(QString, command);
-    QFETCH(int, presses);
-    QFETCH(QStringList, remaining);
-
-    Editor editor;
-    for (const QString &title : QStringList{"A", "B", "C", "D", "E"})
-        editor.add(title, "http://" + title + ".example/");
-    editor.clickRow(clicked);
-
-    const QByteArray name = command.toLatin1();
-    for (int i = 0; i < presses; ++i) {
-        if (command == "Del key")
-            editor.press(QKeySequence(Qt::Key_Delete));
-        else if (command.startsWith("btn"))
-            editor.click(name.constData());
+    QString typed;
+    for (const QString &step : c.steps.split("; ")) {
+        const QString argument = step.section(' ', 1);
+        if (step.startsWith("click "))
+            editor.clickRow(argument.toInt());
+        else if (step.startsWith("type "))
+            editor.type(argument.section('|', 0, 0), argument.section('|', 1, 1),
+                        argument.endsWith("|TV"));
+        else if (step == "down")
+            QTest::keyClick(editor.table(), Qt::Key_Down);
         else
-            editor.trigger(name.constData());
+            editor.run(step);
+        typed = step.startsWith("type ") ? argument : step.startsWith("click ") ? "" : typed;
     }
 
-    QCOMPARE(editor.titles(), remaining);
-    QCOMPARE(editor.entryCount(), QString::number(remaining.size()));
-    QCOMPARE(editor.entryId(), QString::number(clicked + 1));
-    QCOMPARE(editor.title(), QStringLiteral("* Kestrelpad"));
+    QCOMPARE(boxes.texts(), c.refused ? QStringList{BadAddress} : QStringList());
+    QCOMPARE(editor.titles().join(""), c.titles);
+    QCOMPARE(editor.rows().value(c.touched), c.row);
+    QCOMPARE(editor.entryCount(), QString::number(editor.titles().size()));
+    QCOMPARE(editor.entryId(), c.entryId);
+    QCOMPARE(editor.title(), (c.marked ? "* " : "") + QStringLiteral("radio.pls - Kestrelpad"));
+    QCOMPARE(editor.enabledActions().size(), c.marked ? 4 : 0);
+    // What was typed stays in the editor, to be corrected or reused.
+    if (!typed.isEmpty())
+        QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text(),
+                 typed.section('|', 0, 1));
 }
 
-void TestEditing::deleteNothingMarksNothing_data()
+// A language change rewrites the Type texts; the click and the save read the
+// kind kept beside them.
+void TestEditing::kindBesideText()
 {
-    QTest::addColumn<bool>("withRows");
-    QTest::addColumn<bool>("deleteLastFirst");
-
-    QTest::newRow("fresh window") << false << false;
-    QTest::newRow("saved rows, nothing clicked") << true << false;
-    QTest::newRow("number beyond the last row") << true << true;
+    Editor editor;
+    editor.add("Jazz", "http://jazz.example/stream");
+    editor.add("News", "udp://239.0.0.1:1234", true);
+    editor.table()->item(0, PlaylistTable::TypeColumn)->setText("Rundfunk");
+    editor.table()->item(1, PlaylistTable::TypeColumn)->setText("Fernsehen");
+    for (int row : {0, 1}) {
+        editor.typeCombo()->setCurrentIndex(1 - row); // the click has to set it
+        editor.clickRow(row);
+        QCOMPARE(state(editor).mid(4, 4).join('|'), row == 0 ? "Jazz|http://jazz.example/stream|1|0"
+                                                             : "News|udp://239.0.0.1:1234|2|1");
+    }
+    QVERIFY(editor.saveAs("radio.pls"));
+    QCOMPARE(bytesOf(editor.path("radio.pls")), bytesOf(JazzAndNews));
 }
 
-void TestEditing::deleteNothingMarksNothing()
+// Saves of Jazz and News: new, or named "lists/radio.pls" before News came,
+// or with an entry too long for any file. The Save as dialog is answered with
+// a name, or with one in a folder that is a file ("blocked"), by Qt's dialog
+// or one that reports no filter ("bare") or another one ("other").
+void TestEditing::save_data()
 {
-    QFETCH(bool, withRows);
-    QFETCH(bool, deleteLastFirst);
+    addRows({
+        // case                       playlist command      dialog       written       box
+        "no suffix:                   new      actionSaveAs radio        radio.pls     -",
+        "other suffix:                new      actionSaveAs radio.txt    radio.txt.pls -",
+        "suffix in capitals:          new      actionSaveAs radio.PLS    radio.PLS.pls -",
+        "dots before the suffix:      new      actionSaveAs my.radio.pls my.radio.pls  -",
+        "no filter reported:          new      Ctrl+S       radio,bare   radio.pls     -",
+        "another filter reported:     new      Ctrl+S       radio,other  -             -",
+        "new, folder is a file:       new      Ctrl+S       blocked      -             cannot",
+        "named, folder is a file:     named    actionSaveAs blocked      -             cannot",
+        "an entry too long:           too-long Ctrl+S       radio        -             too-long",
+    });
+}
+
+// The window names the file only once it is on disk: after a failed write the
+// playlist still counts as unsaved (closing still asks), and the next dialog
+// starts where it did before.
+void TestEditing::save()
+{
+    QFETCH(QStringList, c);
+    const QString &playlist = c[0], &dialog = c[2], &written = c[3], &box = c[4];
 
     Editor editor;
-    QString title = QStringLiteral("Kestrelpad");
-    if (withRows) {
-        editor.add("A", "http://a.example/");
-        editor.add("B", "http://b.example/");
-        if (deleteLastFirst) {
-            editor.clickRow(1);
-            editor.click("btnDelete");
-        }
-        QVERIFY(editor.saveAs("radio.pls"));
-        title = QStringLiteral("radio.pls - Kestrelpad");
+    QVERIFY(QDir(editor.dir.path()).mkdir("lists"));
+    editor.add("Jazz", "http://jazz.example/stream");
+    if (playlist == "named")
+        QVERIFY(editor.saveAs("lists/radio.pls"));
+    editor.add("News", "udp://239.0.0.1:1234", true);
+    if (playlist == "too-long")
+        editor.add("Endless", "http://long.example/" + QString(2100, 'a'));
+    const QStringList before = state(editor);
+    {
+        const QString name = dialog.section(',', 0, 0), platform = dialog.section(',', 1);
+        FileDialogAnswerer dialogs(
+            {name == "blocked" ? impossiblePath(editor, "radio") : editor.path(name)},
+            [platform](QFileDialog *shown) {
+                if (platform == "bare")
+                    shown->setNameFilters({});
+                if (platform == "other")
+                    shown->setOption(QFileDialog::HideNameFilterDetails);
+            });
+        BoxAnswerer boxes({QMessageBox::Ok});
+        editor.run(c[1]);
+        QCOMPARE(dialogs.seen.size(), 1);
+        for (const SeenDialog &shown : dialogs.seen)
+            QCOMPARE(shown.caption + ' ' + shown.nameFilters.join(';'),
+                     QStringLiteral("Kestrelpad PLS Playlist (*.pls)"));
+        QCOMPARE(boxes.texts().join(""), box == "cannot"     ? CannotOpen
+                                         : box == "too-long" ? "An entry is too long for the "
+                                                               "radio-box!"
+                                                             : "");
     }
-    const QStringList titles = editor.titles();
+    QCOMPARE(plsFiles(editor), QStringList(written).filter("."));
+    if (!written.isEmpty()) {
+        QCOMPARE(bytesOf(editor.path(written)), bytesOf(JazzAndNews));
+        QCOMPARE(state(editor).mid(0, 4),
+                 QStringList({written + " - Kestrelpad", editor.path(written), "2", ""}));
+        return;
+    }
+    QCOMPARE(state(editor), before);
+    FileDialogAnswerer dialogs({QString()});
+    editor.trigger("actionSaveAs");
+    QCOMPARE(dialogs.seen.value(0).directory,
+             playlist == "named" ? QDir(editor.path("lists")).absolutePath() : editor.dir.path());
+}
 
-    editor.click("btnDelete");
-    editor.press(QKeySequence(Qt::Key_Delete));
+// More rows than a 16-bit count holds, the typed one last: 65,537 entries at
+// 19 a file are 3,449 full files and 6 entries in the last.
+void TestEditing::everyRowSaved()
+{
+    Editor editor;
+    QStringList titles;
+    for (int i = 0; i < 65536; ++i)
+        titles << QString::number(i);
+    editor.importRows(titles);
+    editor.add("Typed last", "http://last.example/");
+    QVERIFY(editor.saveAs("big.pls"));
 
-    QCOMPARE(editor.titles(), titles);
-    QCOMPARE(editor.entryCount(), QString::number(titles.size()));
-    QCOMPARE(editor.title(), title);
-    QCOMPARE(editor.enabledActions(), QStringList());
+    QCOMPARE(plsFiles(editor).size(), 3450);
+    plsFile last;
+    last.readFile(editor.path("big3449.pls"));
+    QCOMPARE(last.entries().size(), 6);
+    QCOMPARE(last.entries().last().title, QStringLiteral("Typed last"));
+}
+
+void TestEditing::closing_data()
+{
+    // The answer to the close question and the Save as dialog's (a name,
+    // "cancel", or "blocked" for a folder that is a file); what goes (the
+    // playlist's rows, the whole window, or nothing); the file that then holds
+    // the last change; and whether a box says that the write failed.
+    addRows({
+        // case                    command     start      answer  dialog  goes    written  fails
+        "New, Discard:             Ctrl+N      unsaved    Discard -       rows    -        -",
+        "New, Cancel:              actionNew   changed    Cancel  -       nothing -        -",
+        "New, Save to its file:    Ctrl+N      changed    Save    -       rows    list.pls -",
+        "New, Save fails:          Ctrl+N      unwritable Save    -       nothing -        fails",
+        "Close, Save as:           actionClose unsaved    Save    new.pls rows    new.pls  -",
+        "Close, Save as cancelled: actionClose unsaved    Save    cancel  nothing -        -",
+        "Close, Save as fails:     actionClose unsaved    Save    blocked nothing -        fails",
+        "Quit, nothing loaded:     Ctrl+Q      empty      -       -       window  -        -",
+        "Quit, saved, unchanged:   btnQuit     saved      -       -       window  list.pls -",
+        "Quit, Save:               Ctrl+Q      changed    Save    -       window  list.pls -",
+        "Quit, Cancel:             close()     changed    Cancel  -       nothing -        -",
+        "Quit, Save as cancelled:  btnQuit     unsaved    Save    cancel  nothing -        -",
+        "Quit, Save fails:         Ctrl+Q      unwritable Save    -       nothing -        fails",
+        "Quit asks about imports:  Ctrl+Q      imported   Discard -       window  -        -",
+        "Quit, imports, Save as:   btnQuit     imported   Save    new.pls window  new.pls  -",
+        "Quit, imports, Cancel:    close()     imported   Cancel  -       nothing -        -",
+    });
+}
+
+void TestEditing::closing()
+{
+    QFETCH(QStringList, c);
+    const QString &start = c[1], &answer = c[2], &dialog = c[3], &gone = c[4];
+
+    Editor editor;
+    prepare(editor, start);
+    if (start != "empty")
+        editor.clickRow(1);
+    const QStringList before = state(editor);
+
+    QStringList dialogs;
+    if (!dialog.isEmpty())
+        dialogs << (dialog == "cancel"    ? QString()
+                    : dialog == "blocked" ? impossiblePath(editor, "list.pls")
+                                          : editor.path(dialog));
+    FileDialogAnswerer dialogAnswerer(dialogs);
+    const int button =
+        QMetaEnum::fromType<QMessageBox::StandardButtons>().keyToValue(qPrintable(answer));
+    BoxAnswerer boxes({QMessageBox::StandardButton(button), QMessageBox::Ok});
+    editor.run(c[0]);
+
+    QStringList texts;
+    if (!answer.isEmpty())
+        texts << "The playlist has been modified.";
+    if (!c[6].isEmpty())
+        texts << CannotOpen;
+    QCOMPARE(boxes.texts(), texts);
+    if (!answer.isEmpty()) {
+        const SeenBox &question = boxes.seen.at(0);
+        QCOMPARE(question.informative, QStringLiteral("Do you want to save the changes?"));
+        QCOMPARE(question.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        QCOMPARE(question.defaultButton, QMessageBox::Save);
+        QVERIFY(!question.hasParent);
+    }
+    QCOMPARE(dialogAnswerer.seen.size(), dialogs.size());
+    QStringList withB;
+    for (const QString &name : plsFiles(editor))
+        if (bytesOf(editor.path(name)).contains("Title1=B"))
+            withB << name;
+    QCOMPARE(withB.join(','), c[5]);
+
+    // The settings are written once the window really goes, and only then.
+    QCOMPARE(editor.window->isVisible(), gone != "window");
+    QCOMPARE(QFile::exists(editor.path("settings.ini")), gone == "window");
+    if (gone == "nothing")
+        QCOMPARE(state(editor), before);
+    if (gone == "rows") // the kind is the editor's setting, not the playlist's
+        QCOMPARE(state(editor), QStringList({"Kestrelpad", "", "0", "", "", "", "", before[7]}));
+}
+
+// The command, or a drag onto a row at pixels from its middle; the row
+// clicked and the current one; then the rows and the number in the editor.
+void TestEditing::moveRow_data()
+{
+    addRows({
+        // case                            command        clicked current titles number
+        "TV row up by shortcut:            Ctrl+Up        1       1       BAC    1",
+        "TV row down from the menu:        actionMoveDown 1       1       ACB    3",
+        "top row up:                       actionMoveUp   0       0       ABC    1",
+        "bottom row down by shortcut:      Ctrl+Down      2       2       ABC    3",
+        "no current row:                   actionMoveUp   -1      -1      ABC    -",
+        // The number names a place, as Delete reads it; only the moved row takes it along.
+        "clicked row elsewhere:            actionMoveUp   0       2       ACB    1",
+        "drag A onto the lower half of C:  drag:2:4       0       0       BCA    3",
+        "drag C onto the upper half of A:  drag:0:-4      2       2       CAB    1",
+        "drag TV row below the last row:   drag:2:40      1       1       ACB    3",
+        "drag A onto the upper half of B:  drag:1:-4      0       0       ABC    1",
+    });
+}
+
+void TestEditing::moveRow()
+{
+    QFETCH(QStringList, c);
+    const QString &command = c[0], &titles = c[3];
+    const int clicked = c[1].toInt(), current = c[2].toInt();
+
+    // Only the minimal platform runs a drag inside the process; offscreen
+    // ends every drag before it starts.
+    const QStringList drag = command.split(':');
+    if (drag.first() == "drag" && QGuiApplication::platformName() != "minimal")
+        QSKIP("a drag needs QT_QPA_PLATFORM=minimal");
+    Editor editor;
+    editor.window->resize(500, 600);
+    editor.importRows({"A", "B", "C"});
+    QTableWidget *table = editor.table();
+    table->item(1, PlaylistTable::TypeColumn)->setText("TV");
+    table->item(1, PlaylistTable::TypeColumn)->setData(PlaylistTable::KindRole, PlaylistTable::TV);
+    if (clicked >= 0)
+        editor.clickRow(clicked);
+    table->setCurrentCell(current, 0);
+    if (drag.first() == "drag") {
+        const QRect target = table->visualRect(table->model()->index(drag.at(1).toInt(), 0));
+        dragTo(editor, current, target.center() + QPoint(0, drag.at(2).toInt()));
+    } else {
+        editor.run(command);
+    }
+
+    QCOMPARE(editor.titles().join(""), titles);
+    QCOMPARE(editor.rows().at(titles.indexOf('B')),
+             QStringLiteral("B|http://import.example/B|TV|2"));
+    const int now = current < 0 ? -1 : int(titles.indexOf(QChar('A' + current)));
+    QCOMPARE(table->currentRow(), now);
+    QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), now);
+    QCOMPARE(editor.entryId(), c[4]);
+    QCOMPARE(editor.window->isModified(), titles != "ABC");
+}
+
+void TestEditing::fileSplit_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("titleLength");
+    QTest::addColumn<int>("urlLength");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("files"); // what a real save then writes
+
+    QTest::newRow("empty") << 0 << 0 << 0 << "" << 1;
+    QTest::newRow("one entry") << 1 << 8 << 20 << "1 entry, 1 file" << 1;
+    QTest::newRow("19 entries") << 19 << 8 << 20 << "19 entries, 1 file" << 1;
+    QTest::newRow("20 entries") << 20 << 8 << 20 << "20 entries, 2 files" << 2;
+    QTest::newRow("45 entries") << 45 << 8 << 20 << "45 entries, 3 files" << 3;
+    QTest::newRow("long titles split early") << 5 << 600 << 20 << "5 entries, 2 files" << 2;
+    QTest::newRow("address too long")
+        << 1 << 8 << 2100 << "1 entry, one too long for the radio-box" << 0;
+}
+
+// An empty table still writes one file, which empties the old one on disk.
+void TestEditing::fileSplit()
+{
+    QFETCH(int, count);
+    QFETCH(int, titleLength);
+    QFETCH(int, urlLength);
+    QFETCH(QString, label);
+    QFETCH(int, files);
+
+    Editor editor;
+    editor.importRows(QStringList(count, QString(titleLength, 't')));
+    for (int r = 0; r < count; ++r)
+        editor.table()->item(r, 1)->setText(
+            QString("http://s/%1/").arg(r).leftJustified(urlLength, 'u'));
+    QTRY_COMPARE(editor.fileSplit(), label);
+
+    editor.window->setModified();
+    QVERIFY(QDir(editor.dir.path()).mkdir("out"));
+    {
+        FileDialogAnswerer dialog({editor.path("out/list.pls")});
+        BoxAnswerer boxes({QMessageBox::Ok});
+        editor.trigger("actionSaveAs");
+    }
+    QCOMPARE(QDir(editor.path("out")).entryList(QDir::Files).size(), files);
+
+    BoxAnswerer discard({QMessageBox::Discard});
+    editor.window->setModified();
+    editor.trigger("actionClose");
+    QTRY_COMPARE(editor.fileSplit(), QString());
 }
 
 QTEST_MAIN(TestEditing)

@@ -1,391 +1,225 @@
-// The main window's form: which widgets exist under which names, where they
-// sit, what they say, and what the menus hold.
+// The main window's form (names, tree, cells, texts, shortcuts, menus), its
+// document state in the title, the result boxes of playlist files, and the
+// About box.
 
-#include "mainwindow/mainwindow.h"
-#include "windowtest.h"
+#include "editortest.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
+#include <QRegularExpression>
 #include <QResource>
-#include <QStatusBar>
-#include <QTableWidget>
-#include <QTest>
 
-using WindowTest::child;
+using namespace EditorTest;
+
+namespace {
+
+// "parent: Class name [row,column,rowSpan,columnSpan] 'text'... shortcut":
+// the cell in a grid layout; the text or title, the table's headers and the
+// combo box's items; the shortcut of actions; spacing, margins and spacers of
+// layouts; and the entries of menus ("-" a separator) but of the Language
+// menu, which the translation files fill.
+QString describe(QObject *object)
+{
+    QString line = object->parent()->objectName() + ": " + object->metaObject()->className() + ' ' +
+                   object->objectName();
+    auto *widget = qobject_cast<QWidget *>(object);
+    auto *grid = widget && widget->parentWidget()
+                     ? qobject_cast<QGridLayout *>(widget->parentWidget()->layout())
+                     : nullptr;
+    const auto cell = [](QGridLayout *grid, int index) {
+        int row, column, rowSpan, columnSpan;
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        return QStringLiteral(" [%1,%2,%3,%4]").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+    };
+    if (grid && grid->indexOf(widget) >= 0)
+        line += cell(grid, grid->indexOf(widget));
+    for (const char *property : {"text", "title"})
+        if (object->property(property).isValid())
+            line += " '" + object->property(property).toString() + "'";
+    if (auto *action = qobject_cast<QAction *>(object))
+        line += ' ' + action->shortcut().toString();
+    if (auto *table = qobject_cast<QTableWidget *>(object))
+        for (int column = 0; column < table->columnCount(); ++column)
+            line += " '" + table->horizontalHeaderItem(column)->text() + "'";
+    if (auto *combo = qobject_cast<QComboBox *>(object))
+        for (int index = 0; index < combo->count(); ++index)
+            line += " '" + combo->itemText(index) + "'";
+    if (auto *layout = qobject_cast<QLayout *>(object)) {
+        line +=
+            QStringLiteral(" %1/%2").arg(layout->spacing()).arg(layout->contentsMargins().left());
+        for (int i = 0; i < layout->count(); ++i)
+            if (QSpacerItem *spacer = layout->itemAt(i)->spacerItem())
+                line += " spacer" + cell(qobject_cast<QGridLayout *>(layout), i) +
+                        QStringLiteral(" %1x%2 %3/%4")
+                            .arg(spacer->sizeHint().width())
+                            .arg(spacer->sizeHint().height())
+                            .arg(spacer->sizePolicy().horizontalPolicy())
+                            .arg(spacer->sizePolicy().verticalPolicy());
+    }
+    if ((qobject_cast<QMenu *>(object) || qobject_cast<QMenuBar *>(object)) &&
+        object->objectName() != "menuLanguage") {
+        QStringList entries;
+        for (QAction *action : static_cast<QWidget *>(object)->actions())
+            entries << (action->isSeparator() ? "-"
+                        : action->menu()      ? action->menu()->objectName()
+                                              : action->objectName());
+        line += " {" + entries.join(' ') + '}';
+    }
+    return line.trimmed();
+}
+
+} // namespace
 
 class TestForm : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
-    void widgetTree_data();
-    void widgetTree();
-    void creationOrder();
-    void gridCells_data();
-    void gridCells();
-    void texts_data();
-    void texts();
-    void menus_data();
-    void menus();
-    void table();
-    void builtInIcon();
-
-private:
-    WindowTest::ScratchDir *m_dir = nullptr;
-    MainWindow *m_window = nullptr;
+    void form();
+    void documentState();
+    void resultCodes_data();
+    void resultCodes();
+    void aboutBox();
 };
 
-void TestForm::init()
+// Depth first in creation order, which is also the editor's focus chain.
+void TestForm::form()
 {
-    m_dir = new WindowTest::ScratchDir;
-    m_window = new MainWindow;
-}
-
-void TestForm::cleanup()
-{
-    delete m_window;
-    delete m_dir;
-}
-
-void TestForm::widgetTree_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<QString>("parentName");
-
-    const QString window = QStringLiteral("MainWindow");
-    for (const char *action :
-         {"actionNew", "actionSave", "actionSaveAs", "actionQuit", "actionAdd", "actionEdit",
-          "actionDelete", "actionAbout", "actionAboutQt", "actionOpen", "actionClose"})
-        QTest::newRow(action) << action << "QAction" << window;
-    QTest::newRow("centralWidget") << "centralWidget"
-                                   << "QWidget" << window;
-    QTest::newRow("verticalLayout") << "verticalLayout"
-                                    << "QVBoxLayout"
-                                    << "centralWidget";
-    QTest::newRow("frameEditor") << "frameEditor"
-                                 << "QFrame"
-                                 << "centralWidget";
-    QTest::newRow("gridLayout_2") << "gridLayout_2"
-                                  << "QGridLayout"
-                                  << "frameEditor";
-    for (const char *button : {"btnEdit", "btnAdd", "btnDelete"})
-        QTest::newRow(button) << button << "QPushButton"
-                              << "frameEditor";
-    for (const char *label : {"lblId", "lblURL", "lblTitle", "lblEntryID", "lblType"})
-        QTest::newRow(label) << label << "QLabel"
-                             << "frameEditor";
-    QTest::newRow("leditURL") << "leditURL"
-                              << "QLineEdit"
-                              << "frameEditor";
-    QTest::newRow("leditTitle") << "leditTitle"
-                                << "QLineEdit"
-                                << "frameEditor";
-    QTest::newRow("comboType") << "comboType"
-                               << "QComboBox"
-                               << "frameEditor";
-    QTest::newRow("frameBrowser") << "frameBrowser"
-                                  << "QFrame"
-                                  << "centralWidget";
-    QTest::newRow("gridLayout") << "gridLayout"
-                                << "QGridLayout"
-                                << "frameBrowser";
-    QTest::newRow("tableFile") << "tableFile"
-                               << "QTableWidget"
-                               << "frameBrowser";
-    QTest::newRow("btnQuit") << "btnQuit"
-                             << "QPushButton"
-                             << "frameBrowser";
-    QTest::newRow("menuBar") << "menuBar"
-                             << "QMenuBar" << window;
-    for (const char *menu : {"menuFile", "menuStream", "menuHelp", "menuLanguage"})
-        QTest::newRow(menu) << menu << "QMenu"
-                            << "menuBar";
-    QTest::newRow("statusBar") << "statusBar"
-                               << "QStatusBar" << window;
-}
-
-void TestForm::widgetTree()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, className);
-    QFETCH(QString, parentName);
-
-    QCOMPARE(m_window->objectName(), QStringLiteral("MainWindow"));
-    const QList<QObject *> found = m_window->findChildren<QObject *>(name);
-    QCOMPARE(found.size(), 1);
-    QCOMPARE(QString::fromLatin1(found.first()->metaObject()->className()), className);
-    QCOMPARE(found.first()->parent()->objectName(), parentName);
-}
-
-// Children keep the order in which they were made; the editor's widgets are
-// made in a fixed order that also decides the keyboard focus chain.
-void TestForm::creationOrder()
-{
-    QStringList editor;
-    for (QObject *object : child<QFrame>(m_window, "frameEditor")->children())
-        editor << object->objectName();
-    QCOMPARE(editor, QStringList({"gridLayout_2", "btnEdit", "btnAdd", "lblId", "leditURL",
-                                  "lblURL", "lblTitle", "btnDelete", "lblEntryID", "leditTitle",
-                                  "lblType", "comboType"}));
-
-    QStringList actions;
-    for (QAction *action : m_window->findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly))
-        if (action->objectName().startsWith(QLatin1String("action")))
-            actions << action->objectName();
-    QCOMPARE(actions.mid(0, 11),
-             QStringList({"actionNew", "actionSave", "actionSaveAs", "actionQuit", "actionAdd",
-                          "actionEdit", "actionDelete", "actionAbout", "actionAboutQt",
-                          "actionOpen", "actionClose"}));
-}
-
-void TestForm::gridCells_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<int>>("cell");
-
-    QTest::newRow("lblTitle") << "gridLayout_2"
-                              << "lblTitle" << QList<int>{0, 0, 1, 1};
-    QTest::newRow("leditTitle") << "gridLayout_2"
-                                << "leditTitle" << QList<int>{0, 1, 1, 1};
-    QTest::newRow("btnAdd") << "gridLayout_2"
-                            << "btnAdd" << QList<int>{0, 2, 1, 1};
-    QTest::newRow("lblURL") << "gridLayout_2"
-                            << "lblURL" << QList<int>{1, 0, 1, 1};
-    QTest::newRow("leditURL") << "gridLayout_2"
-                              << "leditURL" << QList<int>{1, 1, 1, 1};
-    QTest::newRow("btnEdit") << "gridLayout_2"
-                             << "btnEdit" << QList<int>{1, 2, 1, 1};
-    QTest::newRow("lblType") << "gridLayout_2"
-                             << "lblType" << QList<int>{2, 0, 1, 1};
-    QTest::newRow("comboType") << "gridLayout_2"
-                               << "comboType" << QList<int>{2, 1, 1, 1};
-    QTest::newRow("lblId") << "gridLayout_2"
-                           << "lblId" << QList<int>{3, 0, 1, 1};
-    QTest::newRow("lblEntryID") << "gridLayout_2"
-                                << "lblEntryID" << QList<int>{3, 1, 1, 1};
-    QTest::newRow("btnDelete") << "gridLayout_2"
-                               << "btnDelete" << QList<int>{3, 2, 1, 1};
-    QTest::newRow("tableFile spans three rows") << "gridLayout"
-                                                << "tableFile" << QList<int>{0, 0, 3, 1};
-    QTest::newRow("btnQuit") << "gridLayout"
-                             << "btnQuit" << QList<int>{1, 1, 1, 1};
-    QTest::newRow("spacer") << "gridLayout" << QString() << QList<int>{0, 1, 1, 1};
-}
-
-void TestForm::gridCells()
-{
-    QFETCH(QString, layout);
-    QFETCH(QString, name);
-    QFETCH(QList<int>, cell);
-
-    auto *grid = m_window->findChild<QGridLayout *>(layout);
-    QVERIFY(grid);
-    QCOMPARE(grid->spacing(), 6);
-    QCOMPARE(grid->contentsMargins(), QMargins(11, 11, 11, 11));
-    int index = -1;
-    for (int i = 0; i < grid->count(); ++i) {
-        QLayoutItem *item = grid->itemAt(i);
-        const bool match = name.isEmpty() ? item->spacerItem() != nullptr
-                                          : item->widget() && item->widget()->objectName() == name;
-        if (match)
-            index = i;
-    }
-    QVERIFY2(index >= 0, qPrintable(name));
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE((QList<int>{row, column, rowSpan, columnSpan}), cell);
-    if (name.isEmpty()) {
-        QSpacerItem *spacer = grid->itemAt(index)->spacerItem();
-        QCOMPARE(spacer->sizeHint(), QSize(20, 40));
-        QCOMPARE(spacer->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
-        QCOMPARE(spacer->sizePolicy().horizontalPolicy(), QSizePolicy::Minimum);
-    }
-}
-
-void TestForm::texts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("shortcut");
-
-    QTest::newRow("actionNew") << "actionNew"
-                               << "&New"
-                               << "Ctrl+N";
-    QTest::newRow("actionSave") << "actionSave"
-                                << "&Save"
-                                << "Ctrl+S";
-    QTest::newRow("actionSaveAs") << "actionSaveAs"
-                                  << "Save &as..."
-                                  << "";
-    QTest::newRow("actionQuit") << "actionQuit"
-                                << "&quit"
-                                << "Ctrl+Q";
-    QTest::newRow("actionAdd") << "actionAdd"
-                               << "&add"
-                               << "";
-    QTest::newRow("actionEdit") << "actionEdit"
-                                << "&change"
-                                << "";
-    QTest::newRow("actionDelete") << "actionDelete"
-                                  << "&delete"
-                                  << "Del";
-    QTest::newRow("actionAbout") << "actionAbout"
-                                 << "&About..."
-                                 << "";
-    QTest::newRow("actionAboutQt") << "actionAboutQt"
-                                   << "About &Qt"
-                                   << "";
-    QTest::newRow("actionOpen") << "actionOpen"
-                                << "&Open..."
-                                << "";
-    QTest::newRow("actionClose") << "actionClose"
-                                 << "&Close"
-                                 << "";
-    QTest::newRow("actionMoveUp") << "actionMoveUp"
-                                  << "Move &up"
-                                  << "Ctrl+Up";
-    QTest::newRow("actionMoveDown") << "actionMoveDown"
-                                    << "Move d&own"
-                                    << "Ctrl+Down";
-    QTest::newRow("btnEdit") << "btnEdit"
-                             << "&change"
-                             << "";
-    QTest::newRow("btnAdd") << "btnAdd"
-                            << "&add"
-                            << "";
-    QTest::newRow("btnDelete") << "btnDelete"
-                               << "&delete"
-                               << "";
-    QTest::newRow("btnQuit") << "btnQuit"
-                             << "&quit"
-                             << "";
-    QTest::newRow("lblId") << "lblId"
-                           << "ID"
-                           << "";
-    QTest::newRow("lblURL") << "lblURL"
-                            << "URL"
-                            << "";
-    QTest::newRow("lblTitle") << "lblTitle"
-                              << "Title"
-                              << "";
-    QTest::newRow("lblType") << "lblType"
-                             << "Type"
-                             << "";
-    QTest::newRow("lblEntryID is empty") << "lblEntryID"
-                                         << ""
-                                         << "";
-    QTest::newRow("menuFile") << "menuFile"
-                              << "&File"
-                              << "";
-    QTest::newRow("menuStream") << "menuStream"
-                                << "&Stream"
-                                << "";
-    QTest::newRow("menuHelp") << "menuHelp"
-                              << "&Help"
-                              << "";
-    QTest::newRow("menuLanguage is never translated") << "menuLanguage"
-                                                      << "Language"
-                                                      << "";
-}
-
-void TestForm::texts()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(QString, shortcut);
-
-    QObject *object = m_window->findChild<QObject *>(name);
-    QVERIFY(object);
-    if (auto *action = qobject_cast<QAction *>(object)) {
-        QCOMPARE(action->text(), text);
-        QCOMPARE(action->shortcut(), QKeySequence(shortcut));
-        if (name == QLatin1String("actionQuit"))
-            QCOMPARE(action->toolTip(), QStringLiteral("quit"));
-    } else if (auto *menu = qobject_cast<QMenu *>(object)) {
-        QCOMPARE(menu->title(), text);
-    } else {
-        QCOMPARE(object->property("text").toString(), text);
-    }
-}
-
-void TestForm::menus_data()
-{
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QStringList>("entries");
-
-    QTest::newRow("menu bar") << "menuBar"
-                              << QStringList{"menuFile", "menuStream", "menuLanguage", "menuHelp"};
-    QTest::newRow("File") << "menuFile"
-                          << QStringList{"actionNew",   "actionOpen", "actionSave", "actionSaveAs",
-                                         "actionClose", "-",          "actionQuit"};
-    QTest::newRow("Stream") << "menuStream"
-                            << QStringList{"actionAdd", "actionEdit",   "actionDelete",
-                                           "-",         "actionMoveUp", "actionMoveDown"};
-    QTest::newRow("Help") << "menuHelp" << QStringList{"actionAbout", "actionAboutQt"};
-}
-
-void TestForm::menus()
-{
-    QFETCH(QString, menu);
-    QFETCH(QStringList, entries);
-
-    QWidget *widget = m_window->findChild<QWidget *>(menu);
-    QVERIFY(widget);
+    Editor editor;
     QStringList actual;
-    for (QAction *action : widget->actions()) {
-        if (action->isSeparator())
-            actual << QStringLiteral("-");
-        else if (action->menu())
-            actual << action->menu()->objectName();
-        else
-            actual << action->objectName();
+    for (QObject *object : editor.window->findChildren<QObject *>()) {
+        const QString name = object->objectName();
+        if (!name.isEmpty() && !name.startsWith("qt_") && !name.startsWith('_'))
+            actual << describe(object);
     }
-    QCOMPARE(actual, entries);
+    const QString spacer = QStringLiteral("spacer [0,1,1,1] 20x40 %1/%2")
+                               .arg(QSizePolicy::Minimum)
+                               .arg(QSizePolicy::Expanding);
+    const QStringList expected{
+        "MainWindow: QAction actionNew '&New' Ctrl+N",
+        "MainWindow: QAction actionSave '&Save' Ctrl+S",
+        "MainWindow: QAction actionSaveAs 'Save &as...'",
+        "MainWindow: QAction actionQuit '&quit' Ctrl+Q",
+        "MainWindow: QAction actionAdd '&add'",
+        "MainWindow: QAction actionEdit '&change'",
+        "MainWindow: QAction actionDelete '&delete' Del",
+        "MainWindow: QAction actionAbout '&About...'",
+        "MainWindow: QAction actionAboutQt 'About &Qt'",
+        "MainWindow: QAction actionOpen '&Open...'",
+        "MainWindow: QAction actionClose '&Close'",
+        "MainWindow: QAction actionMoveUp 'Move &up' Ctrl+Up",
+        "MainWindow: QAction actionMoveDown 'Move d&own' Ctrl+Down",
+        "MainWindow: QWidget centralWidget",
+        "centralWidget: QVBoxLayout verticalLayout 6/11",
+        "centralWidget: QFrame frameEditor",
+        "frameEditor: QGridLayout gridLayout_2 6/11",
+        "frameEditor: QPushButton btnEdit [1,2,1,1] '&change'",
+        "frameEditor: QPushButton btnAdd [0,2,1,1] '&add'",
+        "frameEditor: QLabel lblId [3,0,1,1] 'ID'",
+        "frameEditor: QLineEdit leditURL [1,1,1,1] ''",
+        "frameEditor: QLabel lblURL [1,0,1,1] 'URL'",
+        "frameEditor: QLabel lblTitle [0,0,1,1] 'Title'",
+        "frameEditor: QPushButton btnDelete [3,2,1,1] '&delete'",
+        "frameEditor: QLabel lblEntryID [3,1,1,1] ''",
+        "frameEditor: QLineEdit leditTitle [0,1,1,1] ''",
+        "frameEditor: QLabel lblType [2,0,1,1] 'Type'",
+        "frameEditor: QComboBox comboType [2,1,1,1] 'Radio' 'TV'",
+        "centralWidget: QFrame frameBrowser",
+        "frameBrowser: QGridLayout gridLayout 6/11 " + spacer,
+        "frameBrowser: QTableWidget tableFile [0,0,3,1] 'Title' 'URL' 'Type'",
+        "frameBrowser: QPushButton btnQuit [1,1,1,1] '&quit'",
+        "MainWindow: QMenuBar menuBar {menuFile menuStream menuLanguage menuHelp}",
+        "menuBar: QMenu menuFile '&File' {actionNew actionOpen actionSave actionSaveAs "
+        "actionClose - actionQuit}",
+        "menuBar: QMenu menuStream '&Stream' {actionAdd actionEdit actionDelete - actionMoveUp "
+        "actionMoveDown}",
+        "menuBar: QMenu menuHelp '&Help' {actionAbout actionAboutQt}",
+        "menuBar: QMenu menuLanguage 'Language'",
+        "MainWindow: QStatusBar statusBar",
+    };
+    QCOMPARE(actual, expected);
+    QCOMPARE(child<QAction>(editor.window, "actionQuit")->toolTip(), QStringLiteral("quit"));
+    QCOMPARE(editor.table()->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    // The program's icon, compiled in and stored uncompressed.
+    QCOMPARE(QResource(":/images/program.png").compressionAlgorithm(), QResource::NoCompression);
+    QCOMPARE(QImage(":/images/program.png").size(), QSize(128, 128));
+    QVERIFY(QImage(":/images/program.png").hasAlphaChannel());
+    QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
 }
 
-void TestForm::table()
+// Two edits give one marker; naming the document clears it and disables the
+// four document actions again.
+void TestForm::documentState()
 {
-    auto *table = child<QTableWidget>(m_window, "tableFile");
-    QCOMPARE(table->columnCount(), 3);
-    QCOMPARE(table->rowCount(), 0);
-    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Title"));
-    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("URL"));
-    QCOMPARE(table->horizontalHeaderItem(2)->text(), QStringLiteral("Type"));
-    QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
-    QCOMPARE(table->selectionMode(), QAbstractItemView::SingleSelection);
-    QCOMPARE(table->selectionBehavior(), QAbstractItemView::SelectRows);
-    QCOMPARE(table->verticalScrollMode(), QAbstractItemView::ScrollPerPixel);
-    QCOMPARE(table->horizontalScrollMode(), QAbstractItemView::ScrollPerPixel);
-    QVERIFY(table->horizontalHeader()->stretchLastSection());
-    QCOMPARE(table->verticalHeader()->defaultSectionSize(), 17);
-
-    auto *combo = child<QComboBox>(m_window, "comboType");
-    QCOMPARE(combo->count(), 2);
-    QCOMPARE(combo->itemText(0), QStringLiteral("Radio"));
-    QCOMPARE(combo->itemText(1), QStringLiteral("TV"));
+    Editor editor;
+    MainWindow *window = editor.window;
+    const auto state = [&] {
+        return QStringLiteral("%1|%2|%3|%4|%5")
+            .arg(window->windowTitle())
+            .arg(window->isModified())
+            .arg(window->hasDocument())
+            .arg(editor.enabledActions().size())
+            .arg(editor.statusLabels().mid(0, 2).join('|'));
+    };
+    QCOMPARE(state(), QStringLiteral("Kestrelpad|0|0|0|0|"));
+    QVERIFY(window->acceptDrops());
+    window->setModified();
+    window->setModified();
+    QCOMPARE(state(), QStringLiteral("* Kestrelpad|1|1|4|0|"));
+    window->setDocumentTitle("radio.pls");
+    QCOMPARE(state(), QStringLiteral("radio.pls - Kestrelpad|0|1|0|0|"));
+    window->setModified();
+    QCOMPARE(state(), QStringLiteral("* radio.pls - Kestrelpad|1|1|4|0|"));
 }
 
-void TestForm::builtInIcon()
+void TestForm::resultCodes_data()
 {
-    const QResource resource(QStringLiteral(":/images/program.png"));
-    QVERIFY(resource.isValid());
-    QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
-    const QImage image(QStringLiteral(":/images/program.png"));
-    QCOMPARE(image.size(), QSize(128, 128));
-    QVERIFY(image.hasAlphaChannel());
-    QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->windowIcon().availableSizes().value(0), QSize(128, 128));
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("box"); // a critical box titled Kestrelpad, with OK only
+
+    QTest::newRow("success shows done") << 0 << "";
+    QTest::newRow("cannot open") << -1 << "Couldn't open the file!";
+    QTest::newRow("missing") << -2 << "The file doesn't exist!";
+    QTest::newRow("broken xml") << -3 << "Error while parsing the xml-file!";
+    QTest::newRow("entry too long") << -4 << "An entry is too long for the radio-box!";
+    QTest::newRow("unknown code") << -7 << "";
+}
+
+void TestForm::resultCodes()
+{
+    QFETCH(int, code);
+    QFETCH(QString, box);
+
+    Editor editor;
+    BoxAnswerer boxes({QMessageBox::Ok});
+    QVERIFY(QMetaObject::invokeMethod(editor.window, "errors", Q_ARG(qint8, qint8(code))));
+
+    QCOMPARE(boxes.texts(), box.isEmpty() ? QStringList() : QStringList{box});
+    for (const SeenBox &seen : boxes.seen)
+        QVERIFY(seen.title == "Kestrelpad" && seen.icon == QMessageBox::Critical &&
+                seen.buttons == QMessageBox::Ok);
+    QCOMPARE(editor.status(), code == 0 ? "done" : "");
+    QCOMPARE(editor.title(), QStringLiteral("Kestrelpad"));
+}
+
+void TestForm::aboutBox()
+{
+    Editor editor;
+    BoxAnswerer boxes;
+    editor.trigger("actionAbout");
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.at(0).title, QStringLiteral("Kestrelpad"));
+    const QString text = boxes.seen.at(0).text;
+    QVERIFY2(QRegularExpression("^Kestrelpad\n\nWith this editor you can edit the pls-files\nfor "
+                                "the radio-box\\.\n.*must start with http:// or udp:// \nThe "
+                                "limits.*\nVersion: 1\\.2\nDate: [A-Z][a-z]{2} [1-9][0-9]? "
+                                "[0-9]{4}$",
+                                QRegularExpression::DotMatchesEverythingOption)
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
 }
 
 QTEST_MAIN(TestForm)
