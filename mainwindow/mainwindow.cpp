@@ -32,6 +32,9 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
     ui->tableFile->setItemDelegate(new CellDelegate(ui->tableFile));
+    // Rows are one line high: a wrapped address would show only its
+    // "http://" and an ellipsis, where a cut-off single line shows the host.
+    ui->tableFile->setWordWrap(false);
     m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();
