@@ -1,0 +1,4 @@
+[playlist]
+NumberOfEntries=0
+
+Version=2
