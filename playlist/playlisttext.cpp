@@ -20,6 +20,25 @@ QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView bytes, bool
     return text;
 }
 
+// Qt's UTF-16 decoder passes unpaired surrogates through. No encoding that a
+// save writes can carry them, so a title holding one would change on the next
+// save and read; the replacement character is what the file really says.
+void replaceLoneSurrogates(QString &text)
+{
+    const qsizetype size = text.size();
+    const QChar *data = text.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (!data[i].isSurrogate())
+            continue;
+        if (data[i].isHighSurrogate() && i + 1 < size && data[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        text[i] = QChar::ReplacementCharacter;
+        data = text.constData();
+    }
+}
+
 } // namespace
 
 PlaylistText decodePlaylistText(QByteArray bytes)
@@ -32,6 +51,7 @@ PlaylistText decodePlaylistText(QByteArray bytes)
         const auto encoding =
             view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
         result.text = decodeWith(encoding, view.sliced(2), nullptr);
+        replaceLoneSurrogates(result.text);
         result.cutAtNul = false;
         return result;
     }
