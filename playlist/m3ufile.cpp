@@ -108,18 +108,12 @@ void m3uFile::readFile(QString filename)
 void m3uFile::readFile()
 {
     emit startingReading();
-    QFile file(m_filename);
-    const qint8 opened = kestrel::openForReading(&file);
-    if (opened != 0) {
-        emit readingFinished(opened);
-        return;
-    }
     QByteArray bytes;
-    if (!kestrel::readAllOf(&file, &bytes)) {
-        emit readingFinished(-1);
+    const qint8 result = kestrel::readWholeFile(m_filename, &bytes);
+    if (result != 0) {
+        emit readingFinished(result);
         return;
     }
-    file.close();
     // A file without a single non-empty line is no playlist at all, and by
     // long-standing behaviour gets no result.
     if (readBytes(std::move(bytes)))

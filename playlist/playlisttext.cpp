@@ -111,10 +111,14 @@ qint8 openForReading(QFile *file)
     return file->open(QIODevice::ReadOnly) ? 0 : -1;
 }
 
-bool readAllOf(QFile *file, QByteArray *bytes)
+qint8 readWholeFile(const QString &path, QByteArray *bytes)
 {
-    *bytes = file->readAll();
-    return file->error() == QFileDevice::NoError;
+    QFile file(path);
+    const qint8 opened = openForReading(&file);
+    if (opened != 0)
+        return opened;
+    *bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? 0 : -1;
 }
 
 namespace {

@@ -52,9 +52,10 @@ private:
 // and -1 when it exists but cannot be opened, a folder for instance.
 qint8 openForReading(QFile *file);
 
-// Reads the rest of an open file; false when the system reports an error, so
-// that a damaged medium is not mistaken for a short playlist.
-bool readAllOf(QFile *file, QByteArray *bytes);
+// Reads a whole file with the codes of openForReading; a read error after
+// opening gives -1, so that a damaged medium is not mistaken for a short
+// playlist.
+qint8 readWholeFile(const QString &path, QByteArray *bytes);
 
 // Case-insensitive tests for the lower-case ASCII words that the readers
 // look for ("file", "title", "#extinf"). They agree with Qt's case-insensitive

@@ -44,20 +44,11 @@ void plsFile::readFile(QString filename)
 void plsFile::readFile()
 {
     emit startingReading();
-    QFile file(m_filename);
-    const qint8 opened = kestrel::openForReading(&file);
-    if (opened != 0) {
-        emit readingFinished(opened);
-        return;
-    }
     QByteArray bytes;
-    if (!kestrel::readAllOf(&file, &bytes)) {
-        emit readingFinished(-1);
-        return;
-    }
-    file.close();
-    readBytes(std::move(bytes));
-    emit readingFinished(0);
+    const qint8 result = kestrel::readWholeFile(m_filename, &bytes);
+    if (result == 0)
+        readBytes(std::move(bytes));
+    emit readingFinished(result);
 }
 
 void plsFile::saveFile(QString filename)
