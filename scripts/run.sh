@@ -16,5 +16,7 @@ if [ $needs_display -eq 1 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:
 fi
 
 kestrel_install_packages
-kestrel_build "$KESTREL_ROOT/build"
+# Build messages go to standard error, so that --help, --version and
+# batch output stay alone on standard output.
+kestrel_build "$KESTREL_ROOT/build" >&2
 exec "$KESTREL_ROOT/build/bin/kestrelpad" "$@"
