@@ -15,8 +15,8 @@ if [ $needs_display -eq 1 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:
     exit 1
 fi
 
-kestrel_install_packages
-# Build messages go to standard error, so that --help, --version and
-# batch output stay alone on standard output.
+# Installation and build messages go to standard error, so that --help,
+# --version and batch output stay alone on standard output.
+kestrel_install_packages >&2
 kestrel_build "$KESTREL_ROOT/build" >&2
 exec "$KESTREL_ROOT/build/bin/kestrelpad" "$@"
