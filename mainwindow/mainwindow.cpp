@@ -1,12 +1,12 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/celldelegate.h"
+#include "mainwindow/messagebox.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -124,7 +124,7 @@ void MainWindow::showCritical(const QString &text)
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    QMessageBox::critical(this, tr("Kestrelpad"), text, QMessageBox::Ok, QMessageBox::NoButton);
+    MessageBox::critical(this, tr("Kestrelpad"), text);
 }
 
 void MainWindow::showStatus(const QString &text, int timeout)
@@ -167,10 +167,10 @@ void MainWindow::on_actionAbout_triggered()
            "New entries will be stored.\nThe address of the stream must start with http:// or "
            "udp:// \nThe limits of the file: max 20 Entries, max 2KiB Filesize\n\n"
            "Version: %1\nDate: %2");
-    QMessageBox::about(this, tr("Kestrelpad"), text.arg(QStringLiteral("1.2")).arg(buildDate()));
+    MessageBox::about(this, tr("Kestrelpad"), text.arg(QStringLiteral("1.2")).arg(buildDate()));
 }
 
 void MainWindow::on_actionAboutQt_triggered()
 {
-    QMessageBox::aboutQt(this, tr("Kestrelpad"));
+    MessageBox::aboutQt(this, tr("Kestrelpad"));
 }

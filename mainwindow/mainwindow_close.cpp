@@ -1,12 +1,12 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/messagebox.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTableWidget>
 
 // Rows that were imported or typed but never saved are at stake too, even
@@ -21,12 +21,9 @@ bool MainWindow::needsSaveQuestion() const
 bool MainWindow::closePlaylist()
 {
     if (needsSaveQuestion()) {
-        QMessageBox question;
-        question.setText(tr("The playlist has been modified."));
-        question.setInformativeText(tr("Do you want to save the changes?"));
-        question.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-        question.setDefaultButton(QMessageBox::Save);
-        switch (question.exec()) {
+        switch (MessageBox::question(
+            nullptr, tr("The playlist has been modified."), tr("Do you want to save the changes?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
         case QMessageBox::Save:
             // A failed write or a cancelled Save as dialog must not cost the
             // user the entries that were to be saved.

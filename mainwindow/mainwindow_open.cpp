@@ -1,6 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/commandline.h"
+#include "mainwindow/filedialog.h"
 #include "mainwindow/playlisttable.h"
 #include "playlist/m3ufile.h"
 #include "playlist/plsfile.h"
@@ -9,7 +10,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
@@ -100,7 +100,7 @@ void MainWindow::slotOpenFile()
     const QString filter = tr("PLS Playlist") + QLatin1String(" (*.pls);;") + tr("MP3-URL") +
                            QLatin1String(" (*.m3u);;") + tr("XML Shareable Playlist Format") +
                            QLatin1String(" (*.xspf)");
-    openFile(QFileDialog::getOpenFileName(this, tr("PLS-File"), m_pathPlayList, filter));
+    openFile(FileDialog::getOpenFileName(this, tr("PLS-File"), m_pathPlayList, filter));
 }
 
 // The document is set up before the read, so a PLS file that cannot be read

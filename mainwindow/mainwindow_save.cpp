@@ -1,10 +1,10 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/filedialog.h"
 #include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
 #include "ui/ui_mainwindow.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableWidget>
@@ -33,8 +33,8 @@ bool MainWindow::saveDocumentAs()
 {
     const QString filter = tr("PLS Playlist") + QLatin1String(" (*.pls)");
     QString selectedFilter;
-    QString name = QFileDialog::getSaveFileName(this, tr("Kestrelpad"), m_pathPlayList, filter,
-                                                &selectedFilter);
+    QString name = FileDialog::getSaveFileName(this, tr("Kestrelpad"), m_pathPlayList, filter,
+                                               &selectedFilter);
     if (name.isEmpty())
         return false;
 

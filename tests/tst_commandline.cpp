@@ -2,14 +2,14 @@
 // the batch mode, help and version of the real program. Each case runs in a
 // process of its own, since the window reads the arguments of its process.
 
-#include "editortest.h"
+#include "windowtest.h"
 #include "mainwindow/commandline.h"
 
 #include <QProcess>
 
 #include <cstdio>
 
-using namespace EditorTest;
+using namespace WindowTest;
 
 namespace {
 
@@ -17,13 +17,11 @@ const char ChildVariable[] = "KESTREL_TEST_WINDOW_CHILD";
 
 // In the child: what the window shows once its constructor has handled the
 // command line, as "title|entry count|path|enabled document actions|titles";
-// a box it showed goes to standard error.
+// a box it showed is a warning on standard error.
 int describeWindow()
 {
-    BoxAnswerer boxes;
+    MessageBox::setAnswering(true);
     MainWindow window;
-    for (const QString &text : boxes.texts())
-        std::fputs(qPrintable("box: " + text + '\n'), stderr);
     QStringList shown{window.windowTitle()};
     for (QLabel *label : window.statusBar()->findChildren<QLabel *>())
         if (label->objectName().isEmpty() && shown.size() < 3)

@@ -3,7 +3,7 @@
 // language, the settings file read at start and written at close, and the
 // translations that ship with the program.
 
-#include "editortest.h"
+#include "windowtest.h"
 
 #include <QActionGroup>
 #include <QHeaderView>
@@ -15,7 +15,7 @@
 
 #include <memory>
 
-using namespace EditorTest;
+using namespace WindowTest;
 
 namespace {
 
@@ -161,6 +161,7 @@ private:
 
 void TestLanguages::init()
 {
+    answerDialogs();
     m_languages =
         std::make_unique<LanguageFolder>(QStringList{"Kestrel_de.qm", "Kestrel_fr.qm", "qt_de.qm"});
 }
@@ -177,27 +178,39 @@ void TestLanguages::cleanup()
 // and the menu ("*" checked).
 void TestLanguages::language_data()
 {
-    addRows({
-        // case                    beside      installed stored chosen qt said menu
-        "German stored:            de,fr,qt    -     de  -     Gut yes German:de*,French:fr",
-        "English to German:        de,fr,qt    -     -   de    Gut yes German:de*,French:fr",
-        "German to French:         de,fr,qt    -     de  fr    OK  yes German:de,French:fr*",
-        "the checked one again:    de,fr,qt    -     de  de    Gut no  German:de*,French:fr",
-        "in file name order:       fr,de       -     -   fr    OK  yes German:de,French:fr*",
-        "installed under share:    -           fr    -   fr    OK  yes French:fr*",
-        "beside the program first: de          de,fr -   de    OK  yes German:de*",
-        "Qt's file is no language: qt          fr    -   fr    OK  yes French:fr*",
-        "no catalogs, no menu:     -           -     -   -     OK  no  -",
-        "two countries, one name:  pt_PT,pt_BR -     -   pt_PT OK  yes "
-        "Portuguese:pt_BR,Portuguese:pt_PT*",
-    });
+    QTest::addColumn<QString>("beside");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("ok"); // Qt's own text for OK
+    QTest::addColumn<bool>("said");
+    QTest::addColumn<QString>("entries");
+
+    const QString both = "de,fr,qt";
+    addRow("German stored", both, "", "de", "", "Gut", true, "German:de*,French:fr");
+    addRow("English to German", both, "", "", "de", "Gut", true, "German:de*,French:fr");
+    addRow("German to French", both, "", "de", "fr", "OK", true, "German:de,French:fr*");
+    addRow("the checked one again", both, "", "de", "de", "Gut", false, "German:de*,French:fr");
+    addRow("in file name order", "fr,de", "", "", "fr", "OK", true, "German:de,French:fr*");
+    addRow("installed under share", "", "fr", "", "fr", "OK", true, "French:fr*");
+    addRow("beside the program first", "de", "de,fr", "", "de", "OK", true, "German:de*");
+    addRow("Qt's file is no language", "qt", "fr", "", "fr", "OK", true, "French:fr*");
+    addRow("no catalogs, no menu", "", "", "", "", "OK", false, "");
+    addRow("two countries, one name", "pt_PT,pt_BR", "", "", "pt_PT", "OK", true,
+           "Portuguese:pt_BR,Portuguese:pt_PT*");
 }
 
 // The translations come from the folder the menu was built from; the menu
 // keeps the languages' names in English.
 void TestLanguages::language()
 {
-    QFETCH(QStringList, c);
+    QFETCH(QString, beside);
+    QFETCH(QString, installed);
+    QFETCH(QString, stored);
+    QFETCH(QString, chosen);
+    QFETCH(QString, ok);
+    QFETCH(bool, said);
+    QFETCH(QString, entries);
     const auto files = [](const QString &codes) {
         QStringList names;
         for (const QString &code : codes.split(',', Qt::SkipEmptyParts))
@@ -205,9 +218,9 @@ void TestLanguages::language()
         return names;
     };
     m_languages.reset();
-    m_languages = std::make_unique<LanguageFolder>(files(c[0]), files(c[1]));
+    m_languages = std::make_unique<LanguageFolder>(files(beside), files(installed));
 
-    Editor editor(storedLanguage(c[2]));
+    Editor editor(storedLanguage(stored));
     auto *menu = child<QMenu>(editor.window, "menuLanguage");
     for (QAction *action : menu->actions()) {
         QVERIFY(action->isCheckable());
@@ -216,19 +229,19 @@ void TestLanguages::language()
         QCOMPARE(action->actionGroup()->parent(), menu);
         QVERIFY(action->actionGroup()->isExclusive());
     }
-    if (!c[3].isEmpty()) {
+    if (!chosen.isEmpty()) {
         editor.window->statusBar()->clearMessage();
-        chooseLanguage(editor, c[3]);
+        chooseLanguage(editor, chosen);
     }
-    const QString code = c[3].isEmpty() ? c[2] : c[3];
-    const QString name = QRegularExpression("(\\w+):" + code + "\\*").match(c[6]).captured(1);
+    const QString code = chosen.isEmpty() ? stored : chosen;
+    const QString name = QRegularExpression("(\\w+):" + code + "\\*").match(entries).captured(1);
     QStringList texts = textsFor(code);
-    texts.last() = c[5] == "yes" ? texts.last().arg(name) : QString();
-    QCOMPARE(languageMenu(editor).join(','), c[6]);
+    texts.last() = said ? texts.last().arg(name) : QString();
+    QCOMPARE(languageMenu(editor).join(','), entries);
     QCOMPARE(menu->title(), QStringLiteral("Language"));
     QCOMPARE(shownTexts(editor), texts);
     QCOMPARE(QLocale().name(), QLocale(code).name());
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), c[4]);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), ok);
 }
 
 void TestLanguages::titleSurvivesSwitch_data()
@@ -237,13 +250,12 @@ void TestLanguages::titleSurvivesSwitch_data()
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QString>("expected"); // %1: the product name in French
 
-    QTest::newRow("no document") << "" << false << "%1";
-    QTest::newRow("changed, never saved") << "" << true << "* %1";
-    QTest::newRow("named, unchanged") << "radio.pls" << false << "radio.pls - %1";
-    QTest::newRow("named and changed") << "radio.pls" << true << "* radio.pls - %1";
-    QTest::newRow("the separator in the name") << "old - new.pls" << true << "* old - new.pls - %1";
-    QTest::newRow("a name like the product name")
-        << "Kestrelblock" << true << "* Kestrelblock - %1";
+    addRow("no document", "", false, "%1");
+    addRow("changed, never saved", "", true, "* %1");
+    addRow("named, unchanged", "radio.pls", false, "radio.pls - %1");
+    addRow("named and changed", "radio.pls", true, "* radio.pls - %1");
+    addRow("the separator in the name", "old - new.pls", true, "* old - new.pls - %1");
+    addRow("a name like the product name", "Kestrelblock", true, "* Kestrelblock - %1");
 }
 
 // Otherwise Quit, New and Open would take the playlist for unchanged.
@@ -258,7 +270,7 @@ void TestLanguages::titleSurvivesSwitch()
         editor.window->setDocumentTitle(fileName);
     if (modified)
         editor.window->setModified();
-    const QStringList actions = editor.enabledActions();
+    const int actions = editor.enabledActions();
     chooseLanguage(editor, "fr");
 
     QCOMPARE(editor.title(), expected.arg("Carnet Kestrel"));
@@ -283,7 +295,7 @@ void TestLanguages::editorSurvivesSwitch()
                                          "Two|udp://two.example/|Télévision|2"}));
     QVERIFY(editor.window->isModified());
     editor.run("btnDelete");
-    QCOMPARE(editor.titles(), QStringList{"One"});
+    QCOMPARE(editor.titles(), QStringLiteral("One"));
 }
 
 void TestLanguages::settingsRead_data()

@@ -1,37 +1,32 @@
-#ifndef KESTREL_EDITORTEST_H
-#define KESTREL_EDITORTEST_H
+#ifndef KESTREL_WINDOWTEST_H
+#define KESTREL_WINDOWTEST_H
 
 // The main window driven as its user drives it: widgets by object name,
-// typing, clicks and keys, answers for the boxes and file dialogs that come
-// up, and a working folder of its own. Answerers are scoped, so an answer
-// that a test did not use cannot leak into the next test, and a box nobody
-// expected is cancelled instead of hanging the test.
+// typing, clicks and keys, in a working folder of its own. Boxes and file
+// dialogs are answered through MessageBox and FileDialog, queued before the
+// action that shows them; one nobody expected fails the test.
 
+#include "mainwindow/filedialog.h"
 #include "mainwindow/mainwindow.h"
+#include "mainwindow/messagebox.h"
 #include "mainwindow/playlisttable.h"
-#include "playlistfiletest.h"
+#include "playlisttest.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
-namespace EditorTest {
+namespace WindowTest {
 
-using PlaylistTest::bytesOf;
-using PlaylistTest::writeBytes;
+using namespace PlaylistTest;
 
 template<typename T = QObject> T *child(QObject *parent, const char *name)
 {
@@ -41,106 +36,27 @@ template<typename T = QObject> T *child(QObject *parent, const char *name)
     return found;
 }
 
-// Hands every modal widget of type T that shows while it lives to `answer`.
-template<typename T> class ModalWatch
+// For init(): no real box or dialog from now on.
+inline void answerDialogs()
 {
-public:
-    explicit ModalWatch(std::function<void(T *)> answer)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [answer] {
-            if (auto *widget = qobject_cast<T *>(QApplication::activeModalWidget()))
-                answer(widget);
-        });
-        m_timer.start(10);
-    }
+    MessageBox::setAnswering(true);
+    FileDialog::setAnswering(true);
+    QTest::failOnWarning(QRegularExpression("^Unexpected (message box|file dialog)"));
+}
 
-private:
-    QTimer m_timer;
-};
-
-struct SeenBox
+// For cleanup(): an answer left over means a box or dialog that did not come.
+inline void checkAnswersUsed()
 {
-    QString title, text, informative;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton;
-    bool hasParent;
-};
+    QCOMPARE(MessageBox::pendingAnswers(), 0);
+    QCOMPARE(FileDialog::pendingAnswers(), 0);
+}
 
-// Answers message boxes with `answers` in order, then with Cancel (or Escape).
-class BoxAnswerer
+inline QStringList boxTexts()
 {
-public:
-    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {})
-        : m_watch([this, answers](QMessageBox *box) mutable {
-            seen << SeenBox{box->windowTitle(),
-                            box->text(),
-                            box->informativeText(),
-                            box->icon(),
-                            box->standardButtons(),
-                            box->standardButton(box->defaultButton()),
-                            box->parentWidget() != nullptr};
-            QAbstractButton *button =
-                box->button(answers.isEmpty() ? QMessageBox::Cancel : answers.takeFirst());
-            button ? button->click() : box->reject();
-        })
-    {}
-    QStringList texts() const
-    {
-        QStringList result;
-        for (const SeenBox &box : seen)
-            result << box.text;
-        return result;
-    }
-    QList<SeenBox> seen;
-
-private:
-    ModalWatch<QMessageBox> m_watch;
-};
-
-struct SeenDialog
-{
-    QString caption, directory;
-    QStringList nameFilters;
-};
-
-// Accepts file dialogs with `paths` in order (an empty one cancels), after
-// `prepare` had the dialog: it may play a platform dialog. The name field is
-// filled directly, since selectFile() leaves it alone while it has the focus.
-class FileDialogAnswerer
-{
-public:
-    explicit FileDialogAnswerer(QStringList paths,
-                                std::function<void(QFileDialog *)> prepare = nullptr)
-        : m_watch([this, paths, prepare](QFileDialog *dialog) mutable {
-            seen << SeenDialog{dialog->windowTitle(), dialog->directory().absolutePath(),
-                               dialog->nameFilters()};
-            const QString path = paths.isEmpty() ? QString() : paths.takeFirst();
-            if (path.isEmpty())
-                return dialog->reject();
-            if (prepare)
-                prepare(dialog);
-            dialog->selectFile(path);
-            child<QLineEdit>(dialog, "fileNameEdit")->setText(path);
-            static_cast<QDialog *>(dialog)->accept(); // protected in QFileDialog
-        })
-    {}
-    QList<SeenDialog> seen;
-
-private:
-    ModalWatch<QFileDialog> m_watch;
-};
-
-// One data row "c" per line of an aligned table, "case: column column ...",
-// holding the columns; "-" stands for an empty one.
-inline void addRows(std::initializer_list<const char *> lines)
-{
-    QTest::addColumn<QStringList>("c");
-    for (const QString line : lines) {
-        QStringList columns = line.section(':', 1).simplified().split(' ');
-        columns.replaceInStrings(QRegularExpression("^-$"), QString());
-        QTest::newRow(qPrintable(line.section(':', 0, 0))) << columns;
-    }
+    QStringList texts;
+    for (const MessageBox::Shown &box : MessageBox::takeShown())
+        texts << box.text;
+    return texts;
 }
 
 // A language change reaches the window through posted events: the reloaded
@@ -213,15 +129,9 @@ public:
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
                           table()->visualRect(index).center());
     }
-    // Keys go where the focus is, so a line edit keeps Del for itself. A
-    // window manager hands the focus back when a dialog closes; the offscreen
-    // platform does not, and shortcuts need the active window.
+    // Keys go where the focus is, so a line edit keeps Del for itself.
     void press(const QKeySequence &keys)
     {
-        if (!window->isActiveWindow()) {
-            window->activateWindow();
-            active = QTest::qWaitForWindowActive(window);
-        }
         QWidget *target = QApplication::focusWidget();
         QTest::keySequence(target && target->window() == window ? target : window, keys);
     }
@@ -252,15 +162,16 @@ public:
         }
         return result;
     }
-    QStringList titles() const
+    QString titles() const
     {
-        QStringList result;
+        QString result;
         for (const QString &row : rows())
-            result << row.section('|', 0, 0);
+            result += row.section('|', 0, 0);
         return result;
     }
 
-    // The window's own status labels carry no object name; left to right.
+    // The window's own status labels carry no object name; left to right:
+    // the entry count, the path, the file split.
     QStringList statusLabels() const
     {
         QList<QLabel *> labels = window->statusBar()->findChildren<QLabel *>();
@@ -272,17 +183,13 @@ public:
             texts << label->text();
         return texts;
     }
-    QString entryCount() const { return statusLabels().value(0); }
-    QString filePath() const { return statusLabels().value(1); }
-    QString fileSplit() const { return statusLabels().value(2); }
 
-    QStringList enabledActions() const
+    int enabledActions() const
     {
-        QStringList names;
+        int enabled = 0;
         for (const char *name : {"actionNew", "actionSave", "actionSaveAs", "actionClose"})
-            if (child<QAction>(window, name)->isEnabled())
-                names << QString::fromLatin1(name);
-        return names;
+            enabled += child<QAction>(window, name)->isEnabled();
+        return enabled;
     }
 
     // Rows as an import leaves them: there, without a marker in the title.
@@ -302,10 +209,9 @@ public:
     // Ctrl+S on an unnamed playlist, answered in the scratch folder.
     bool saveAs(const QString &name)
     {
-        FileDialogAnswerer dialog({path(name)});
-        BoxAnswerer boxes;
+        FileDialog::setNextAnswer(path(name));
         press(QKeySequence::Save);
-        return dialog.seen.size() == 1 && boxes.seen.isEmpty();
+        return FileDialog::takeShown().size() == 1 && MessageBox::takeShown().isEmpty();
     }
 
 private:
@@ -319,6 +225,6 @@ inline QString impossiblePath(const Editor &editor, const QString &name)
     return editor.path("blocker/" + name);
 }
 
-} // namespace EditorTest
+} // namespace WindowTest
 
 #endif
