@@ -67,10 +67,9 @@ QByteArray saved(const QList<typename File::Entry> &entries, void (File::*save)(
 // of either read, as `save` writes them, are the bytes of data/<format>/read/
 // <file>, with "/" as "-" and the suffix of `save`; none there: no entries.
 template<class File, class Golden = File>
-void checkReads(const QString &format, void (Golden::*save)(QString))
+void checkReads(const QString &format, const QString &file, const QString &result,
+                void (Golden::*save)(QString))
 {
-    QFETCH(QString, file);
-    QFETCH(QString, result);
     File reader;
     QCOMPARE(emitted(&reader, [&] { reader.readFile(sample(format + u'/' + file)); }), result);
     QCOMPARE(emitted(&reader, [&] { reader.readFile(); }), result);

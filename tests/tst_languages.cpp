@@ -8,7 +8,6 @@
 #include <QActionGroup>
 #include <QHeaderView>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -31,9 +30,7 @@ public:
                                             std::pair{installed, "share/kestrelpad/languages"}}) {
             QDir(m_root.path()).mkpath(folder);
             for (const QString &file : files)
-                if (!QFile::copy(TEST_LANGUAGES_DIR "/" + file,
-                                 m_root.filePath(folder) + '/' + file))
-                    qFatal("cannot copy %s", qPrintable(file));
+                QFile::copy(TEST_LANGUAGES_DIR "/" + file, m_root.filePath(folder) + '/' + file);
         }
         MainWindow::setLanguageSearchBase(m_root.filePath("bin"));
     }
@@ -43,42 +40,46 @@ private:
     QTemporaryDir m_root;
 };
 
-// What the tests' translations (tests/data/languages) say: the product name,
-// Add (button and action), Title (label and column), Radio, and the message
-// after a change of language.
-QStringList textsFor(const QString &code)
+// The catalogs of a list of codes, "qt" for Qt's own German one.
+QStringList catalogs(const QString &codes)
 {
-    const QStringList t =
-        QMap<QString, QStringList>{
-            {"", {"Kestrelpad", "&add", "Title", "Radio", "Language changed to: %1"}},
-            {"de", {"Kestrelblock", "&Hinzufügen", "Titel", "Funk", "Sprache gewechselt: %1"}},
-            {"fr",
-             {"Carnet Kestrel", "A&jouter", "Titre", "Radiodiffusion", "Langue changée : %1"}},
-            {"pt_PT", {"Kestrelpad", "&add", "Título", "Radio", "Language changed to: %1"}},
-        }
-            .value(code);
-    return {t.value(0), t.value(1), t.value(1), t.value(2), t.value(2), t.value(3), t.value(4)};
+    QStringList names;
+    for (const QString &code : codes.split(',', Qt::SkipEmptyParts))
+        names << (code == "qt" ? "qt_de.qm" : "Kestrel_" + code + ".qm");
+    return names;
 }
 
-QStringList shownTexts(const Editor &editor)
+// What the tests' translations (tests/data/languages) make of the product
+// name, Add (button and action), Title (label and column) and Radio.
+QString textsFor(const QString &code)
 {
-    return {editor.title(),
-            child(editor.window, "btnAdd")->property("text").toString(),
-            child<QAction>(editor.window, "actionAdd")->text(),
-            child(editor.window, "lblTitle")->property("text").toString(),
-            editor.table()->horizontalHeaderItem(0)->text(),
-            editor.typeCombo()->itemText(0),
-            editor.status()};
+    return QMap<QString, QString>{
+        {"", "Kestrelpad|&add|&add|Title|Title|Radio"},
+        {"de", "Kestrelblock|&Hinzufügen|&Hinzufügen|Titel|Titel|Funk"},
+        {"fr", "Carnet Kestrel|A&jouter|A&jouter|Titre|Titre|Radiodiffusion"},
+        {"pt_PT", "Kestrelpad|&add|&add|Título|Título|Radio"}}
+        .value(code);
+}
+
+QString shownTexts(const Editor &editor)
+{
+    return QStringList{editor.title(),
+                       child(editor.window, "btnAdd")->property("text").toString(),
+                       child<QAction>(editor.window, "actionAdd")->text(),
+                       child(editor.window, "lblTitle")->property("text").toString(),
+                       editor.table()->horizontalHeaderItem(0)->text(),
+                       editor.typeCombo()->itemText(0)}
+        .join('|');
 }
 
 // "text:code" per action, with the checked one marked "*".
-QStringList languageMenu(const Editor &editor)
+QString languageMenu(const Editor &editor)
 {
     QStringList entries;
     for (QAction *action : child<QMenu>(editor.window, "menuLanguage")->actions())
         entries << action->text() + ':' + action->data().toString() +
                        (action->isChecked() ? "*" : "");
-    return entries;
+    return entries.join(',');
 }
 
 void chooseLanguage(const Editor &editor, const QString &code)
@@ -94,8 +95,8 @@ QByteArray storedLanguage(const QString &code)
     return "[Language]\nLanguage=" + code.toUtf8() + '\n';
 }
 
-// The window's groups of the settings file in the working folder, as
-// "group/key=value" in file order; what else a user's file held stays there.
+// The window's keys in the settings file of the working folder, in file
+// order; what else a user's file held stays there.
 QStringList storedSettings()
 {
     QStringList lines;
@@ -109,7 +110,7 @@ QStringList storedSettings()
     return lines.filter(QRegularExpression("^(Kestrel|Language)/[^=]"));
 }
 
-// The stored lines for `read`: "x y width height columnWidth language path".
+// The stored lines for "x y width height columnWidth language path".
 QStringList settingsLines(const QString &read)
 {
     const QStringList v = read.split(' ');
@@ -125,9 +126,8 @@ QStringList settingsLines(const QString &read)
 // once.
 QStringList placeholders(const QString &text)
 {
-    static const QRegularExpression placeholder("%(\\d+|n)");
     QStringList marks;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+    for (const QRegularExpressionMatch &match : QRegularExpression("%(\\d+|n)").globalMatch(text))
         marks << match.captured();
     marks.sort();
     marks.removeDuplicates();
@@ -145,9 +145,7 @@ private slots:
     void cleanup();
     void language_data();
     void language();
-    void titleSurvivesSwitch_data();
-    void titleSurvivesSwitch();
-    void editorSurvivesSwitch();
+    void switchKeepsState();
     void settingsRead_data();
     void settingsRead();
     void settingsWritten();
@@ -162,8 +160,7 @@ private:
 void TestLanguages::init()
 {
     answerDialogs();
-    m_languages =
-        std::make_unique<LanguageFolder>(QStringList{"Kestrel_de.qm", "Kestrel_fr.qm", "qt_de.qm"});
+    m_languages = std::make_unique<LanguageFolder>(catalogs("de,fr,qt"));
 }
 
 void TestLanguages::cleanup()
@@ -172,23 +169,21 @@ void TestLanguages::cleanup()
     QLocale::setDefault(QLocale::system());
 }
 
-// The catalogs beside the program and under ../share/kestrelpad/languages
-// ("qt" is Qt's own German one), the language stored and the one chosen from
-// the menu; then Qt's own OK, whether the status bar announces the language,
-// and the menu ("*" checked).
+// The catalogs beside the program and under ../share/kestrelpad/languages,
+// the language stored and the one chosen from the menu; then Qt's own OK,
+// whether the status bar announces the language, and the menu.
 void TestLanguages::language_data()
 {
     QTest::addColumn<QString>("beside");
     QTest::addColumn<QString>("installed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("ok"); // Qt's own text for OK
+    QTest::addColumn<QString>("ok");
     QTest::addColumn<bool>("said");
     QTest::addColumn<QString>("entries");
 
     const QString both = "de,fr,qt";
     addRow("German stored", both, "", "de", "", "Gut", true, "German:de*,French:fr");
-    addRow("English to German", both, "", "", "de", "Gut", true, "German:de*,French:fr");
     addRow("German to French", both, "", "de", "fr", "OK", true, "German:de,French:fr*");
     addRow("the checked one again", both, "", "de", "de", "Gut", false, "German:de*,French:fr");
     addRow("in file name order", "fr,de", "", "", "fr", "OK", true, "German:de,French:fr*");
@@ -211,89 +206,51 @@ void TestLanguages::language()
     QFETCH(QString, ok);
     QFETCH(bool, said);
     QFETCH(QString, entries);
-    const auto files = [](const QString &codes) {
-        QStringList names;
-        for (const QString &code : codes.split(',', Qt::SkipEmptyParts))
-            names << (code == "qt" ? "qt_de.qm" : "Kestrel_" + code + ".qm");
-        return names;
-    };
     m_languages.reset();
-    m_languages = std::make_unique<LanguageFolder>(files(beside), files(installed));
+    m_languages = std::make_unique<LanguageFolder>(catalogs(beside), catalogs(installed));
 
     Editor editor(storedLanguage(stored));
     auto *menu = child<QMenu>(editor.window, "menuLanguage");
     for (QAction *action : menu->actions()) {
-        QVERIFY(action->isCheckable());
-        QCOMPARE(action->parent(), editor.window);
+        QVERIFY(action->isCheckable() && action->parent() == editor.window);
         QCOMPARE(action->actionGroup(), menu->actions().constFirst()->actionGroup());
-        QCOMPARE(action->actionGroup()->parent(), menu);
-        QVERIFY(action->actionGroup()->isExclusive());
+        QVERIFY(action->actionGroup()->parent() == menu && action->actionGroup()->isExclusive());
     }
-    if (!chosen.isEmpty()) {
-        editor.window->statusBar()->clearMessage();
+    editor.window->statusBar()->clearMessage();
+    if (!chosen.isEmpty())
         chooseLanguage(editor, chosen);
-    }
     const QString code = chosen.isEmpty() ? stored : chosen;
     const QString name = QRegularExpression("(\\w+):" + code + "\\*").match(entries).captured(1);
-    QStringList texts = textsFor(code);
-    texts.last() = said ? texts.last().arg(name) : QString();
-    QCOMPARE(languageMenu(editor).join(','), entries);
+    const QString announced = code == "fr"   ? "Langue changée : %1"
+                              : code == "de" ? "Sprache gewechselt: %1"
+                                             : "Language changed to: %1";
+    QCOMPARE(languageMenu(editor), entries);
     QCOMPARE(menu->title(), QStringLiteral("Language"));
-    QCOMPARE(shownTexts(editor), texts);
+    QCOMPARE(shownTexts(editor), textsFor(code));
+    QCOMPARE(editor.status(), said && !chosen.isEmpty() ? announced.arg(name) : QString());
     QCOMPARE(QLocale().name(), QLocale(code).name());
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), ok);
 }
 
-void TestLanguages::titleSurvivesSwitch_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<QString>("expected"); // %1: the product name in French
-
-    addRow("no document", "", false, "%1");
-    addRow("changed, never saved", "", true, "* %1");
-    addRow("named, unchanged", "radio.pls", false, "radio.pls - %1");
-    addRow("named and changed", "radio.pls", true, "* radio.pls - %1");
-    addRow("the separator in the name", "old - new.pls", true, "* old - new.pls - %1");
-    addRow("a name like the product name", "Kestrelblock", true, "* Kestrelblock - %1");
-}
-
-// Otherwise Quit, New and Open would take the playlist for unchanged.
-void TestLanguages::titleSurvivesSwitch()
-{
-    QFETCH(QString, fileName);
-    QFETCH(bool, modified);
-    QFETCH(QString, expected);
-
-    Editor editor(storedLanguage("de"));
-    if (!fileName.isEmpty())
-        editor.window->setDocumentTitle(fileName);
-    if (modified)
-        editor.window->setModified();
-    const int actions = editor.enabledActions();
-    chooseLanguage(editor, "fr");
-
-    QCOMPARE(editor.title(), expected.arg("Carnet Kestrel"));
-    QCOMPARE(editor.window->isModified(), modified);
-    QCOMPARE(editor.window->hasDocument(), modified || !fileName.isEmpty());
-    QCOMPARE(editor.enabledActions(), actions);
-}
-
-// The row Delete takes, the kind being edited, and the Type cells in the
-// new language from the kind each keeps.
-void TestLanguages::editorSurvivesSwitch()
+// The title with its marker (otherwise Quit, New and Open would take the
+// playlist for unchanged), the row Delete takes, the kind being edited, and
+// the Type cells in the new language from the kind each keeps.
+void TestLanguages::switchKeepsState()
 {
     Editor editor(storedLanguage("de"));
     editor.add("One", "http://one.example/");
     editor.add("Two", "udp://two.example/", true);
+    QVERIFY(editor.saveAs("old - Kestrelblock.pls"));
     editor.clickRow(1);
+    editor.window->setModified();
     chooseLanguage(editor, "fr");
 
+    QCOMPARE(editor.title(), QStringLiteral("* old - Kestrelblock.pls - Carnet Kestrel"));
+    QVERIFY(editor.window->isModified() && editor.enabledActions() == 4);
     QCOMPARE(editor.entryId(), QStringLiteral("2"));
     QCOMPARE(editor.typeCombo()->currentText(), QStringLiteral("Télévision"));
     QCOMPARE(editor.rows(), QStringList({"One|http://one.example/|Radiodiffusion|1",
                                          "Two|udp://two.example/|Télévision|2"}));
-    QVERIFY(editor.window->isModified());
     editor.run("btnDelete");
     QCOMPARE(editor.titles(), QStringLiteral("One"));
 }
@@ -304,41 +261,24 @@ void TestLanguages::settingsRead_data()
     QTest::addColumn<QString>("read");        // "x y width height columnWidth language path"
 
     const QString defaults = "0 0 450 260 150";
-    QTest::newRow("first start") << QByteArray() << defaults;
-    QTest::newRow("everything stored")
-        << QByteArray("[Language]\nLanguage=fr\n[Kestrel]\nPosition=@Point(60 70)\n"
+    addRow("first start", QByteArray(), defaults);
+    addRow("everything stored",
+           QByteArray("[Language]\nLanguage=fr\n[Kestrel]\nPosition=@Point(60 70)\n"
                       "Size=@Size(520 310)\nsection1Size=111\nsection2Size=99\n"
-                      "PathPlayList=/home/J\xc3\xbcrgen/My Lists\n")
-        << "60 70 520 310 111 fr /home/Jürgen/My Lists";
-    QTest::newRow("a language without a file") << storedLanguage("es") << defaults + " es";
-    QTest::newRow("codes are compared with case") << storedLanguage("DE") << defaults + " DE";
-    QTest::newRow("CRLF line ends")
-        << QByteArray("[Kestrel]\r\nPosition=@Point(5 6)\r\nSize=@Size(400 280)\r\n")
-        << "5 6 400 280 150";
-    QTest::newRow("not text at all")
-        << QByteArray("\x00\xff\xfe\x01[[[\x00===\n\xc3", 13) << defaults;
-    QTest::newRow("values that do not convert")
-        << QByteArray("[Kestrel]\nPosition=here\nSize=big\nsection1Size=wide\n") << defaults;
-    QTest::newRow("sizes of nothing")
-        << QByteArray("[Kestrel]\nSize=@Size(0 0)\nsection1Size=0\n") << defaults;
-    QTest::newRow("good values beside broken lines")
-        << QByteArray("[Kestrel]\n=\nPosition=@Point(12 34)\n%%%\nSize\n") << "12 34 450 260 150";
-
+                      "PathPlayList=/home/J\xc3\xbcrgen/My Lists\n"),
+           "60 70 520 310 111 fr /home/Jürgen/My Lists");
+    addRow("a language without a file", storedLanguage("es"), defaults + " es");
+    addRow("values that do not convert",
+           QByteArray("[Kestrel]\nPosition=@Point(12 34)\nSize=big\nsection1Size=wide\n"),
+           "12 34 450 260 150");
+    addRow("sizes of nothing", QByteArray("[Kestrel]\nSize=@Size(0 0)\nsection1Size=0\n"),
+           defaults);
     // A place on no screen (a monitor removed since) moves to the primary one.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    const QList<QPair<QPoint, bool>> places{{screen.topLeft() + QPoint(20, 30), true},
-                                            {screen.bottomRight() + QPoint(2000, 2000), false},
-                                            {QPoint(screen.left() - 3000, screen.top()), false},
-                                            {screen.topLeft() - QPoint(400, 0), true}};
-    for (const auto &[place, visible] : places) {
-        const QPoint shown = visible ? place : screen.topLeft();
-        QTest::addRow("at %d,%d", place.x(), place.y())
-            << QStringLiteral("[Kestrel]\nPosition=@Point(%1 %2)\n")
-                   .arg(place.x())
-                   .arg(place.y())
-                   .toUtf8()
-            << QStringLiteral("%1 %2 450 260 150").arg(shown.x()).arg(shown.y());
-    }
+    const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+    QTest::addRow("partly on the screen")
+        << QByteArray("[Kestrel]\nPosition=@Point(-400 0)\n") << "-400 0 450 260 150";
+    QTest::addRow("on no screen") << QByteArray("[Kestrel]\nPosition=@Point(-3000 9000)\n")
+                                  << QString("%1 %2 450 260 150").arg(screen.x()).arg(screen.y());
 }
 
 // Read before the window shows; what was read comes back at the next close,
@@ -350,19 +290,15 @@ void TestLanguages::settingsRead()
 
     Editor editor(contents, false);
     QHeaderView *header = editor.table()->horizontalHeader();
-    const QRect frame(editor.window->pos(), editor.window->size());
-    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
-                 .arg(frame.x())
-                 .arg(frame.y())
-                 .arg(frame.width())
-                 .arg(frame.height())
-                 .arg(header->defaultSectionSize())
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5 %6")
+                 .arg(editor.window->x())
+                 .arg(editor.window->y())
+                 .arg(editor.window->width())
+                 .arg(editor.window->height())
                  .arg(header->sectionSize(0))
                  .arg(header->sectionSize(1)),
-             read.section(' ', 0, 4) + ' ' + read.section(' ', 4, 4) + ' ' +
-                 read.section(' ', 4, 4));
-    QCOMPARE(languageMenu(editor).filter("*").join(""),
-             read.section(' ', 5, 5) == "fr" ? "French:fr*" : "");
+             read.section(' ', 0, 4) + ' ' + read.section(' ', 4, 4));
+    QCOMPARE(languageMenu(editor).contains("French:fr*"), read.section(' ', 5, 5) == "fr");
     QCOMPARE(QFile::exists("settings.ini"), !contents.isNull()); // reading creates nothing
 
     QVERIFY(editor.window->close());
@@ -394,8 +330,8 @@ void TestLanguages::systemLanguage()
     const QString code = system == "C" ? "" : "fr";
     {
         Editor editor;
-        QCOMPARE(shownTexts(editor).mid(0, 6), textsFor(code).mid(0, 6));
-        QCOMPARE(languageMenu(editor).filter("*").join(""), code.isEmpty() ? "" : "French:fr*");
+        QCOMPARE(shownTexts(editor), textsFor(code));
+        QCOMPARE(languageMenu(editor).contains("French:fr*"), !code.isEmpty());
         QVERIFY(editor.window->close());
         QCOMPARE(storedSettings().constLast(), "Language/Language=" + code);
     }
@@ -406,9 +342,8 @@ void TestLanguages::systemLanguage()
     QCoreApplication::sendEvent(editor.window, &localeChange);
     deliverLanguageChange();
 
-    QCOMPARE(shownTexts(editor).mid(1, 5), textsFor(code).mid(1, 5));
-    QCOMPARE(editor.title(), "* radio.pls - " + textsFor(code).first());
-    QCOMPARE(languageMenu(editor).filter("*").join(""), QStringLiteral("German:de*"));
+    QCOMPARE(shownTexts(editor), "* radio.pls - " + textsFor(code));
+    QVERIFY(languageMenu(editor).contains("German:de*"));
     QCOMPARE(QLocale().name(), QLocale("de").name());
     editor.window->setDocumentTitle("radio.pls");
     QVERIFY(editor.window->close());
@@ -435,9 +370,9 @@ void TestLanguages::shippedCatalog()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     static const QRegularExpression shortcut("^(Ctrl|Shift|Alt|Meta)\\+.+|^Del$");
-    QMap<QString, QString> translated;
     QString source;
     bool numerus = false;
+    int translated = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -459,10 +394,9 @@ void TestLanguages::shippedCatalog()
         const QKeySequence keys(translation, QKeySequence::PortableText);
         if (shortcut.match(source).hasMatch())
             QVERIFY2(keys.count() == 1 && keys[0].key() != Qt::Key_unknown, pair.constData());
-        translated.insert(source, translation);
+        ++translated;
     }
-    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-    QVERIFY(!translated.isEmpty());
+    QVERIFY2(!xml.hasError() && translated > 0, qPrintable(xml.errorString()));
 
     QTranslator program, qt;
     QVERIFY(program.load("Kestrel_" + code, KESTREL_LANGUAGES_DIR));

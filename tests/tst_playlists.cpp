@@ -1,0 +1,316 @@
+// The playlist files: what each reader makes of good and broken samples,
+// what each writer writes, and the fuzz corpora read once more.
+
+#include "fuzz/plsroundtrip.h"
+#include "playlisttest.h"
+
+using namespace PlaylistTest;
+using PlsEntries = QList<plsFile::Entry>;
+using Entries = QList<m3uFile::Entry>; // title and address, for M3U and XSPF alike
+Q_DECLARE_METATYPE(PlsEntries)
+Q_DECLARE_METATYPE(Entries)
+
+namespace {
+
+// Titled "Station <i>", or with `titleLength` x's; TV from `tvFrom` on.
+PlsEntries stations(int count, int titleLength = 0, int tvFrom = 1 << 30)
+{
+    PlsEntries entries;
+    for (int i = 0; i < count; ++i)
+        entries.append({titleLength ? QString(titleLength, u'x') : QString("Station %1").arg(i),
+                        QUrl(QString("http://s%1.example/live").arg(i)), i < tvFrom ? 1 : 2});
+    return entries;
+}
+
+} // namespace
+
+class TestPlaylists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reads_data();
+    void reads();
+    void plsSaves_data();
+    void plsSaves();
+    void saves_data();
+    void saves();
+    void replaysFuzzCorpus();
+};
+
+// The entries each sample gives are in data/<format>/read: as the PLS writer
+// writes them for PLS files, as an extended M3U file for the others. A M3U
+// file without a non-empty line ends the read without a result.
+void TestPlaylists::reads_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("result");
+    addRow("pls: LF only, numbered from 1", "pls/lf-only.pls", "read 0");
+    addRow("pls: CR only", "pls/cr-only.pls", "read 0");
+    addRow("pls: gaps, titles above and below", "pls/gaps.pls", "read 0");
+    addRow("pls: capitals and lower case mixed", "pls/capitals.pls", "read 0");
+    addRow("pls: a File line without title is left out", "pls/missing-title.pls", "read 0");
+    addRow("pls: Title10 above Title1 is not the title of 1", "pls/title10-above-title1.pls",
+           "read 0");
+    addRow("pls: the first of two titles wins", "pls/duplicate-titles.pls", "read 0");
+    addRow("pls: a title holding \"file\" adds no entry", "pls/profile-title.pls", "read 0");
+    addRow("pls: listtype only right after the title", "pls/listtype-elsewhere.pls", "read 0");
+    addRow("pls: a File line without =", "pls/no-equals.pls", "read 0");
+    addRow("pls: spaces and tabs around keys and values", "pls/spaced.pls", "read 0");
+    addRow("pls: UTF-8", "pls/utf8.pls", "read 0");
+    addRow("pls: Latin-1 when not UTF-8", "pls/latin1.pls", "read 0");
+    addRow("pls: Latin-1 for an encoded surrogate", "pls/utf8-surrogate.pls", "read 0");
+    addRow("pls: Latin-1 for a sequence cut short by the end of the file", "pls/utf8-cut-short.pls",
+           "read 0");
+    addRow("pls: UTF-8 byte-order mark", "pls/utf8-bom.pls", "read 0");
+    addRow("pls: UTF-16 little endian", "pls/utf16le.pls", "read 0");
+    addRow("pls: UTF-16 big endian", "pls/utf16be.pls", "read 0");
+    addRow("pls: a NUL byte ends its line", "pls/nul.pls", "read 0");
+    addRow("pls: a missing file", "pls/missing.pls", "read -2");
+    addRow("pls: a folder", "pls/.", "read -1");
+    addRow("m3u: extended, LF", "m3u/extended.m3u", "read 0");
+    addRow("m3u: extended, CR LF", "m3u/extended-crlf.m3u", "read 0");
+    addRow("m3u: extended, CR only", "m3u/extended-cr.m3u", "read 0");
+    addRow("m3u: plain, a comment is an address", "m3u/plain.m3u", "read 0");
+    addRow("m3u: lower-case header", "m3u/lowercase-header.m3u", "read 0");
+    addRow("m3u: header with attributes", "m3u/header-attributes.m3u", "read 0");
+    addRow("m3u: a header followed by more letters is none", "m3u/header-lookalike.m3u", "read 0");
+    addRow("m3u: UTF-8 byte-order mark", "m3u/bom.m3u", "read 0");
+    addRow("m3u: UTF-16 byte-order mark", "m3u/utf16le.m3u", "read 0");
+    addRow("m3u: Latin-1 when not UTF-8", "m3u/latin1.m3u", "read 0");
+    addRow("m3u: Latin-1 for an overlong slash", "m3u/utf8-overlong.m3u", "read 0");
+    addRow("m3u: commas inside quoted attributes", "m3u/quoted-comma.m3u", "read 0");
+    addRow("m3u: #EXTINF without a comma", "m3u/no-comma.m3u", "read 0");
+    addRow("m3u: two #EXTINF lines in a row", "m3u/two-extinf.m3u", "read 0");
+    addRow("m3u: #EXTINF anywhere in a line, in any case", "m3u/extinf-anywhere.m3u", "read 0");
+    addRow("m3u: #EXTINF as the last line", "m3u/dangling-extinf.m3u", "read 0");
+    addRow("m3u: blank lines, other directives, orphan address", "m3u/blank-before-header.m3u",
+           "read 0");
+    addRow("m3u: a NUL byte ends its line", "m3u/nul.m3u", "read 0");
+    addRow("m3u: an empty file gives no result", "m3u/empty.m3u", "read");
+    addRow("m3u: blank lines give no result", "m3u/blank.m3u", "read");
+    addRow("m3u: a missing file", "m3u/missing.m3u", "read -2");
+    addRow("m3u: a folder", "m3u/.", "read -1");
+    addRow("m3u: written: extended, one title empty", "m3u/written/two-extended.m3u", "read 0");
+    addRow("m3u: written: plain keeps no titles", "m3u/written/two-plain.m3u", "read 0");
+    addRow("m3u: written: an empty list, extended", "m3u/written/empty-extended.m3u", "read 0");
+    addRow("m3u: written: an empty list, plain, is no playlist", "m3u/written/empty-plain.m3u",
+           "read");
+    addRow("m3u: written: line breaks in a title became spaces", "m3u/written/line-breaks.m3u",
+           "read 0");
+    addRow("m3u: written: a title outside ASCII", "m3u/written/utf8.m3u", "read 0");
+    addRow("m3u: written: blanks before a title stay, after it go; a quoted comma stays",
+           "m3u/written/blanks.m3u", "read 0");
+    addRow("xspf: own layout", "xspf/own.xspf", "read 0");
+    addRow("xspf: location before title", "xspf/location-first.xspf", "read 0");
+    addRow("xspf: a track without title shifts nothing", "xspf/missing-title.xspf", "read 0");
+    addRow("xspf: a track without location gives no entry", "xspf/missing-location.xspf", "read 0");
+    addRow("xspf: the playlist's own title and location", "xspf/playlist-title.xspf", "read 0");
+    addRow("xspf: the first non-empty of several locations", "xspf/two-locations.xspf", "read 0");
+    addRow("xspf: names in other case are not read", "xspf/wrong-case.xspf", "read 0");
+    addRow("xspf: white space in a title stays", "xspf/whitespace.xspf", "read 0");
+    addRow("xspf: namespace prefix", "xspf/prefixed.xspf", "read 0");
+    addRow("xspf: document type without entities", "xspf/doctype-plain.xspf", "read 0");
+    addRow("xspf: broken after two tracks keeps them", "xspf/broken-after-two.xspf", "read -3");
+    addRow("xspf: an entity declaration", "xspf/entity.xspf", "read -3");
+    addRow("xspf: a parameter entity declaration", "xspf/parameter-entity.xspf", "read -3");
+    addRow("xspf: an element inside a title", "xspf/child-in-title.xspf", "read -3");
+    addRow("xspf: not UTF-8 though it says so", "xspf/latin1.xspf", "read -3");
+    addRow("xspf: an empty file", "xspf/empty.xspf", "read -3");
+    addRow("xspf: a missing file", "xspf/missing.xspf", "read -2");
+    addRow("xspf: a folder", "xspf/.", "read -1");
+    addRow("xspf: written: an empty list", "xspf/written/empty.xspf", "read 0");
+    addRow("xspf: written: escapes and an empty title", "xspf/written/escapes.xspf", "read 0");
+    addRow("xspf: written: without the characters that XML cannot carry",
+           "xspf/written/control.xspf", "read 0");
+    addRow("xspf: written: a title outside ASCII", "xspf/written/utf8.xspf", "read 0");
+    addRow("xspf: written: line breaks and blanks in a title stay", "xspf/written/line-breaks.xspf",
+           "read 0");
+}
+
+void TestPlaylists::reads()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, result);
+    const QString format = file.section(u'/', 0, 0), name = file.section(u'/', 1);
+    if (format == "pls")
+        checkReads<plsFile>(format, name, result, &plsFile::saveFile);
+    else if (format == "m3u")
+        checkReads<m3uFile>(format, name, result, &m3uFile::saveExtendedFile);
+    else
+        checkReads<xspfFile, m3uFile>(format, name, result, &m3uFile::saveExtendedFile);
+}
+
+void TestPlaylists::plsSaves_data()
+{
+    QTest::addColumn<PlsEntries>("entries");
+    QTest::addColumn<QString>("files");  // the first is the name saved to
+    QTest::addColumn<QString>("golden"); // the folder in data/pls/written
+    QTest::addColumn<QString>("result");
+
+    // "File0=" and the address, "Title0=", "Length0=-1": an address of 1970
+    // characters leaves the title no room.
+    const QUrl fits("http://x.example/" + QString(1953, u'a')), over(fits.toString() + u'a');
+    const QString one = "radio.pls", two = "radio.pls radio1.pls", ok = "write 0";
+    addRow("two entries, Radio then TV",
+           PlsEntries{{"Jazz", QUrl("http://jazz.example/live"), 1},
+                      {"News", QUrl("udp://news.example:1234"), 2}},
+           one, "two", ok);
+    addRow("19 entries fill one file", stations(19), one, "19", ok);
+    addRow("the 20th entry is entry 0 of the next file", stations(20), two, "20", ok);
+    addRow("45 entries give 19, 19 and 7", stations(45), two + " radio2.pls", "45", ok);
+    addRow("a name without a dot goes on with a trailing dot", stations(20), "list list1.", "", ok);
+    addRow("base name up to the first dot, suffix after the last", stations(20),
+           "my.radio.pls my1.pls", "", ok);
+    // File0 line 23, Length0 line 10, Title line 1961: 1994 in all.
+    addRow("a title one over budget loses one character",
+           PlsEntries{{QString(1954, u't'), QUrl("http://x.example/")}}, one, "cut", ok);
+    addRow("a TV entry carried over leaves no line behind", stations(5, 400, 4), two, "tv-carried",
+           ok);
+    addRow("an empty list replaces the old file", PlsEntries(), one, "empty", ok);
+    addRow("an entry that fits only with an empty title", PlsEntries{{"Jazz", fits}}, one,
+           "no-title", ok);
+    addRow("an entry that fits only as entry 0 starts a new file",
+           (stations(10) << plsFile::Entry{"Jazz", fits}), two, "entry-0", ok);
+    addRow("line breaks in a title become spaces, in UTF-8",
+           PlsEntries{
+               {"Café\r\nFile1=http://forged.example/\rTitle1=x\ny", QUrl("http://a.example/")}},
+           one, "line-breaks", ok);
+    addRow("an entry that never fits fails before any file is touched",
+           (stations(25) << plsFile::Entry{{}, over}), one, "", "write -4");
+    addRow("the TV marker tips an entry over", PlsEntries{{"a", fits, 1}, {"b", fits, 2}}, one, "",
+           "write -4");
+    addRow("under a regular file", stations(3), "radio.pls/x.pls", "", "write -1");
+    addRow("over a folder", stations(3), "folder", "", "write -1");
+}
+
+// Every file keeps to the radio-box's 19 entries and 2 KiB, is counted as
+// fileSizes() counts it, and reads back into its share of the list. A failed
+// save leaves the old radio.pls as it was.
+void TestPlaylists::plsSaves()
+{
+    QFETCH(PlsEntries, entries);
+    QFETCH(QString, files);
+    QFETCH(QString, golden);
+    QFETCH(QString, result);
+    QTemporaryDir dir;
+    const QByteArray old = bytesOf(sample("pls/lf-only.pls"));
+    QVERIFY(writeBytes(dir.filePath("radio.pls"), old) && QDir(dir.path()).mkdir("folder"));
+    plsFile file;
+    file.setEntries(entries);
+    const QStringList names = files.split(u' ');
+    QCOMPARE(emitted(&file, [&] { file.saveFile(dir.filePath(names[0])); }), result);
+    const QStringList written = result == "write 0" ? names : QStringList();
+    if (!written.contains("radio.pls"))
+        QCOMPARE(bytesOf(dir.filePath("radio.pls")), old);
+    QStringList expected = written + QStringList{"radio.pls"};
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    PlsEntries back;
+    QList<int> counts;
+    for (const QString &name : written) {
+        const QByteArray bytes = bytesOf(dir.filePath(name));
+        QVERIFY(bytes.size() <= 2048);
+        if (!golden.isEmpty())
+            QCOMPARE(bytes, bytesOf(sample("pls/written/" + golden + u'/' + name)));
+        plsFile reader;
+        reader.readBytes(bytes);
+        counts << reader.entries().size();
+        back += reader.entries();
+    }
+    if (result != "write -1")
+        QCOMPARE(counts, entries.isEmpty() ? QList<int>{0} : plsFile::fileSizes(entries));
+    QCOMPARE(kestrel::roundtrip::compare(written.isEmpty() ? PlsEntries() : entries, back),
+             QString());
+}
+
+void TestPlaylists::saves_data()
+{
+    QTest::addColumn<QString>("format"); // "m3u" extended, "plain.m3u" or "xspf"
+    QTest::addColumn<Entries>("entries");
+    QTest::addColumn<QString>("target"); // list.<suffix>, an old file, unless given
+    QTest::addColumn<QString>("golden"); // in data/<suffix>/written; none: the old file stays
+
+    const Entries two{{"Jazz", QUrl("http://jazz.example/live")},
+                      {{}, QUrl("udp://news.example:1234")}};
+    addRow("extended, one title empty", "m3u", two, "", "two-extended.m3u");
+    addRow("plain keeps no titles", "plain.m3u", two, "", "two-plain.m3u");
+    addRow("an empty list, extended", "m3u", Entries(), "", "empty-extended.m3u");
+    addRow("an empty list, plain", "plain.m3u", Entries(), "", "empty-plain.m3u");
+    addRow("line breaks in a title become spaces", "m3u",
+           Entries{{"Jazz\r\nhttp://forged.example/\r#EXTINF:-1,x\ny", QUrl("http://a.example/")}},
+           "", "line-breaks.m3u");
+    addRow("M3U in UTF-8", "m3u", Entries{{"Café ☕", QUrl("http://cafe.example/")}}, "",
+           "utf8.m3u");
+    addRow("blanks and a quoted comma in a title", "m3u",
+           Entries{{" \"A, B\", Pop ", QUrl("http://a.example/")}}, "", "blanks.m3u");
+    addRow("M3U under a regular file", "m3u", two, "list.m3u/x.m3u", "");
+    addRow("M3U over a folder", "plain.m3u", two, "folder", "");
+    const Entries escapes{{"News & <more> \"x\"", QUrl("http://a.example/?q=1&r=2")},
+                          {{}, QUrl("udp://n.example:1234")}};
+    addRow("an empty XSPF list", "xspf", Entries(), "", "empty.xspf");
+    addRow("escapes and an empty title", "xspf", escapes, "", "escapes.xspf");
+    addRow("characters XML cannot carry are left out", "xspf",
+           Entries{{"A\x01"
+                    "B\x1f"
+                    "C",
+                    QUrl("http://a.example/")}},
+           "", "control.xspf");
+    addRow("XSPF in UTF-8 without byte-order mark", "xspf",
+           Entries{{"Größe ☕", QUrl("http://a.example/")}}, "", "utf8.xspf");
+    addRow("line breaks and blanks in an XSPF title stay", "xspf",
+           Entries{{"  A\nB  ", QUrl("http://a.example/")}}, "", "line-breaks.xspf");
+    addRow("XSPF under a regular file", "xspf", escapes, "list.xspf/x.xspf", "");
+    addRow("XSPF over a folder", "xspf", escapes, "folder", "");
+}
+
+// The save replaces list.<suffix> whole, or, when it fails, leaves it as it
+// was; either way nothing else is left in the folder.
+void TestPlaylists::saves()
+{
+    QFETCH(QString, format);
+    QFETCH(Entries, entries);
+    QFETCH(QString, target);
+    QFETCH(QString, golden);
+    const QString suffix = format.section(u'.', -1);
+    const QString old = sample(suffix == "m3u" ? "m3u/extended.m3u" : "xspf/own.xspf");
+    QTemporaryDir dir;
+    const QString list = dir.filePath("list." + suffix);
+    QVERIFY(QFile::copy(old, list) && QDir(dir.path()).mkdir("folder"));
+    const QString path = target.isEmpty() ? list : dir.filePath(target);
+    QString log;
+    if (suffix == "xspf") {
+        xspfFile file;
+        for (const m3uFile::Entry &entry : entries)
+            file.setEntries(file.entries() << xspfFile::Entry{entry.title, entry.url});
+        log = emitted(&file, [&] { file.saveFile(path); });
+    } else {
+        m3uFile file;
+        file.setEntries(entries);
+        log = emitted(&file, [&] {
+            format == "m3u" ? file.saveExtendedFile(path) : file.saveSimpleFile(path);
+        });
+    }
+    QCOMPARE(log, golden.isEmpty() ? "write -1" : "write 0");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list." + suffix});
+    QCOMPARE(bytesOf(list),
+             golden.isEmpty() ? bytesOf(old) : bytesOf(sample(suffix + "/written/" + golden)));
+}
+
+// What the PLS reader makes of each input also survives a save and a second read.
+void TestPlaylists::replaysFuzzCorpus()
+{
+    replayCorpus<m3uFile>("m3u", {"read 0", "read"});
+    replayCorpus<xspfFile>("xspf", {"read 0", "read -3"});
+    replayCorpus<plsFile>("pls", {"read 0"});
+    QTemporaryDir dir;
+    for (const QString &name : QDir(KESTREL_SOURCE_DIR "/fuzz/corpus/pls").entryList(QDir::Files)) {
+        plsFile reader;
+        reader.readFile(KESTREL_SOURCE_DIR "/fuzz/corpus/pls/" + name);
+        QCOMPARE(kestrel::roundtrip::difference(reader.entries(), dir.filePath("out")), QString());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestPlaylists)
+#include "tst_playlists.moc"
