@@ -2,8 +2,8 @@
 // the batch mode, help and version of the real program. Each case runs in a
 // process of its own, since the window reads the arguments of its process.
 
-#include "windowtest.h"
 #include "mainwindow/commandline.h"
+#include "windowtest.h"
 
 #include <QProcess>
 

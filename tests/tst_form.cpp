@@ -1,6 +1,5 @@
-// The main window's form (names, tree, cells, texts, shortcuts, menus), its
-// document state in the title, the result boxes of playlist files, and the
-// About box.
+// The main window's form (names, tree, cells, texts, shortcuts, menus) and
+// the About boxes.
 
 #include "windowtest.h"
 
@@ -62,9 +61,6 @@ private slots:
     void init() { answerDialogs(); }
     void cleanup() { checkAnswersUsed(); }
     void form();
-    void documentState();
-    void resultCodes_data();
-    void resultCodes();
     void aboutBox();
 };
 
@@ -128,63 +124,6 @@ void TestForm::form()
     QCOMPARE(QImage(":/images/program.png").size(), QSize(128, 128));
     QVERIFY(QImage(":/images/program.png").hasAlphaChannel());
     QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
-}
-
-// Two edits give one marker; naming the document clears it and disables the
-// four document actions again.
-void TestForm::documentState()
-{
-    Editor editor;
-    MainWindow *window = editor.window;
-    const auto state = [&] {
-        return QStringLiteral("%1|%2|%3|%4|%5")
-            .arg(window->windowTitle())
-            .arg(window->isModified())
-            .arg(window->hasDocument())
-            .arg(editor.enabledActions())
-            .arg(editor.statusLabels().mid(0, 2).join('|'));
-    };
-    QCOMPARE(state(), QStringLiteral("Kestrelpad|0|0|0|0|"));
-    QVERIFY(window->acceptDrops());
-    window->setModified();
-    window->setModified();
-    QCOMPARE(state(), QStringLiteral("* Kestrelpad|1|1|4|0|"));
-    window->setDocumentTitle("radio.pls");
-    QCOMPARE(state(), QStringLiteral("radio.pls - Kestrelpad|0|1|0|0|"));
-    window->setModified();
-    QCOMPARE(state(), QStringLiteral("* radio.pls - Kestrelpad|1|1|4|0|"));
-}
-
-// A critical box titled Kestrelpad, with OK only, for each failure.
-void TestForm::resultCodes_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("box");
-    addRow("success shows done", 0, "");
-    addRow("cannot open", -1, "Couldn't open the file!");
-    addRow("missing", -2, "The file doesn't exist!");
-    addRow("broken xml", -3, "Error while parsing the xml-file!");
-    addRow("entry too long", -4, "An entry is too long for the radio-box!");
-    addRow("unknown code", -7, "");
-}
-
-void TestForm::resultCodes()
-{
-    QFETCH(int, code);
-    QFETCH(QString, box);
-
-    Editor editor;
-    if (!box.isEmpty())
-        MessageBox::setNextAnswer(QMessageBox::Ok);
-    QVERIFY(QMetaObject::invokeMethod(editor.window, "errors", Q_ARG(qint8, qint8(code))));
-
-    const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
-    QCOMPARE(boxes.size(), int(!box.isEmpty()));
-    for (const MessageBox::Shown &shown : boxes)
-        QVERIFY(shown.title == "Kestrelpad" && shown.text == box && shown.hasParent &&
-                shown.icon == QMessageBox::Critical && shown.buttons == QMessageBox::Ok);
-    QCOMPARE(editor.status(), code == 0 ? "done" : "");
-    QCOMPARE(editor.title(), QStringLiteral("Kestrelpad"));
 }
 
 void TestForm::aboutBox()
