@@ -145,6 +145,8 @@ private slots:
     void cleanup();
     void language_data();
     void language();
+    void titleSurvivesSwitch_data();
+    void titleSurvivesSwitch();
     void switchKeepsState();
     void settingsRead_data();
     void settingsRead();
@@ -184,6 +186,7 @@ void TestLanguages::language_data()
 
     const QString both = "de,fr,qt";
     addRow("German stored", both, "", "de", "", "Gut", true, "German:de*,French:fr");
+    addRow("English to German", both, "", "", "de", "Gut", true, "German:de*,French:fr");
     addRow("German to French", both, "", "de", "fr", "OK", true, "German:de,French:fr*");
     addRow("the checked one again", both, "", "de", "de", "Gut", false, "German:de*,French:fr");
     addRow("in file name order", "fr,de", "", "", "fr", "OK", true, "German:de,French:fr*");
@@ -232,21 +235,48 @@ void TestLanguages::language()
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), ok);
 }
 
-// The title with its marker (otherwise Quit, New and Open would take the
-// playlist for unchanged), the row Delete takes, the kind being edited, and
-// the Type cells in the new language from the kind each keeps.
+void TestLanguages::titleSurvivesSwitch_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<QString>("expected"); // %1: the product name in French
+    addRow("no document", "", false, "%1");
+    addRow("changed, never saved", "", true, "* %1");
+    addRow("named, unchanged", "radio.pls", false, "radio.pls - %1");
+    addRow("named and changed", "radio.pls", true, "* radio.pls - %1");
+    addRow("the separator in the name", "old - new.pls", true, "* old - new.pls - %1");
+    addRow("a name like the product name", "Kestrelblock", true, "* Kestrelblock - %1");
+}
+
+// Otherwise Quit, New and Open would take the playlist for unchanged.
+void TestLanguages::titleSurvivesSwitch()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, modified);
+    QFETCH(QString, expected);
+    Editor editor(storedLanguage("de"));
+    if (!fileName.isEmpty())
+        editor.window->setDocumentTitle(fileName);
+    if (modified)
+        editor.window->setModified();
+    chooseLanguage(editor, "fr");
+    QCOMPARE(editor.title(), expected.arg("Carnet Kestrel"));
+    QCOMPARE(editor.window->isModified(), modified);
+    QCOMPARE(editor.window->hasDocument(), modified || !fileName.isEmpty());
+    QCOMPARE(editor.enabledActions(), modified ? 4 : 0);
+}
+
+// The row Delete takes, the kind being edited, and the Type cells in the new
+// language from the kind each keeps.
 void TestLanguages::switchKeepsState()
 {
     Editor editor(storedLanguage("de"));
     editor.add("One", "http://one.example/");
     editor.add("Two", "udp://two.example/", true);
-    QVERIFY(editor.saveAs("old - Kestrelblock.pls"));
     editor.clickRow(1);
-    editor.window->setModified();
     chooseLanguage(editor, "fr");
 
-    QCOMPARE(editor.title(), QStringLiteral("* old - Kestrelblock.pls - Carnet Kestrel"));
-    QVERIFY(editor.window->isModified() && editor.enabledActions() == 4);
+    QVERIFY(editor.window->isModified());
     QCOMPARE(editor.entryId(), QStringLiteral("2"));
     QCOMPARE(editor.typeCombo()->currentText(), QStringLiteral("Télévision"));
     QCOMPARE(editor.rows(), QStringList({"One|http://one.example/|Radiodiffusion|1",
@@ -268,6 +298,7 @@ void TestLanguages::settingsRead_data()
                       "PathPlayList=/home/J\xc3\xbcrgen/My Lists\n"),
            "60 70 520 310 111 fr /home/Jürgen/My Lists");
     addRow("a language without a file", storedLanguage("es"), defaults + " es");
+    addRow("codes are compared with case", storedLanguage("DE"), defaults + " DE");
     addRow("values that do not convert",
            QByteArray("[Kestrel]\nPosition=@Point(12 34)\nSize=big\nsection1Size=wide\n"),
            "12 34 450 260 150");
