@@ -1,6 +1,9 @@
 #include "playlist/m3ufile.h"
 
 #include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -120,6 +123,19 @@ void m3uFile::readFile()
         emit readingFinished(0);
 }
 
+namespace {
+
+// An invalid address renders as an empty line, which would turn the entry
+// into nothing while the save reports success.
+bool allWritable(const QList<m3uFile::Entry> &entries)
+{
+    return std::all_of(entries.cbegin(), entries.cend(), [](const m3uFile::Entry &entry) {
+        return kestrel::isWritableUrl(entry.url);
+    });
+}
+
+} // namespace
+
 void m3uFile::saveSimpleFile(QString filename)
 {
     m_filename = filename;
@@ -129,6 +145,10 @@ void m3uFile::saveSimpleFile(QString filename)
 void m3uFile::saveSimpleFile()
 {
     emit startingWriting();
+    if (!allWritable(m_entries)) {
+        emit readingFinished(-5);
+        return;
+    }
     QString text;
     for (const Entry &entry : std::as_const(m_entries))
         text += kestrel::singleLine(entry.url.toString()) + u'\n';
@@ -144,6 +164,10 @@ void m3uFile::saveExtendedFile(QString filename)
 void m3uFile::saveExtendedFile()
 {
     emit startingWriting();
+    if (!allWritable(m_entries)) {
+        emit readingFinished(-5);
+        return;
+    }
     QString text = QStringLiteral("#EXTM3U\n");
     for (const Entry &entry : std::as_const(m_entries)) {
         text += QLatin1String("#EXTINF:-1,") + kestrel::singleLine(entry.title) + u'\n';

@@ -1,6 +1,7 @@
 #include "playlist/xspffile.h"
 
 #include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
 
 #include <QDebug>
 #include <QXmlStreamReader>
@@ -157,9 +158,16 @@ void xspfFile::saveFile(QString filename)
     saveFile();
 }
 
+// An invalid address renders as an empty location, which would turn the
+// entry into nothing while the save reports success.
 void xspfFile::saveFile()
 {
     emit startingWriting();
+    if (!std::all_of(m_entries.cbegin(), m_entries.cend(),
+                     [](const Entry &entry) { return kestrel::isWritableUrl(entry.url); })) {
+        emit readingFinished(-5);
+        return;
+    }
     QSaveFile file(m_filename);
     if (!file.open(QIODevice::WriteOnly)) {
         emit readingFinished(-1);

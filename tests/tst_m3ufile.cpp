@@ -40,6 +40,11 @@ void TestM3uFile::saves_data()
          {{" \"A, B\", Pop ", QUrl("http://a.example/")}},
          extended,
          "blanks.m3u"},
+        {"an invalid address leaves the old file",
+         QList<m3uFile::Entry>(two) << m3uFile::Entry{"Lost", QUrl("http://my radio/x")},
+         plain,
+         {},
+         "write -5"},
         {"under a regular file", two, extended, {}, "write -1", "list.m3u/x.m3u"},
         {"over a folder", two, plain, {}, "write -1", "folder"},
     });

@@ -19,6 +19,7 @@ struct Save
     QString files;
     QString golden = {};
     QString result = "write 0";
+    QString sizes = {}; // of each written file in bytes, when given
 };
 Q_DECLARE_METATYPE(Save)
 
@@ -32,6 +33,15 @@ Entries stations(int count, int titleLength = 0, int tvFrom = 1 << 30)
         entries.append({titleLength ? QString(titleLength, u'x') : QString("Station %1").arg(i),
                         QUrl(QString("http://s%1.example/live").arg(i)), i < tvFrom ? 1 : 2});
     }
+    return entries;
+}
+
+// Titled `title` with the two-digit number of the entry after it.
+Entries titled(int count, const QString &title)
+{
+    Entries entries = stations(count);
+    for (int i = 0; i < count; ++i)
+        entries[i].title = title + QString::asprintf("%02d", i);
     return entries;
 }
 
@@ -162,9 +172,45 @@ void TestPlsFile::saves_data()
         {"19 entries fill one file", stations(19), one, "19"},
         {"the 20th entry is entry 0 of the next file", stations(20), two, "20"},
         {"45 entries give 19, 19 and 7", stations(45), two + " radio2.pls", "45"},
-        {"a name without a dot goes on with a trailing dot", stations(20), "list list1."},
-        {"base name up to the first dot, suffix after the last", stations(20),
-         "my.radio.pls my1.pls"},
+        {"a name without a dot goes on without one", stations(20), "list list1"},
+        {"dots before the suffix stay in the base name", stations(20),
+         "my.radio.pls my.radio1.pls"},
+        {"a suffix before .pls stays in the base name", stations(20),
+         "radio.txt.pls radio.txt1.pls"},
+        // 2,000 characters, but 2,114 bytes in UTF-8.
+        {"German titles split by bytes",
+         titled(19, "Österreichischer Rundfunk – Ö1 Hörspiel Süd "),
+         two,
+         {},
+         "write 0",
+         "1967 150"},
+        {"Cyrillic titles of 90 characters split by bytes",
+         titled(13, "Радио " + QString(82, u'Ж')),
+         two,
+         {},
+         "write 0",
+         "1884 1197"},
+        // "File0=http://x.example/", "Title0=", "Length0=-1" leave the title
+        // 1953 bytes; a Radio entry and a one-digit count take 3 fewer than
+        // the writer counts for them.
+        {"a CJK title is cut to whole characters at the limit",
+         {{QString(700, u'\u6587'), QUrl("http://x.example/")}},
+         one,
+         {},
+         "write 0",
+         "2045"},
+        {"an emoji title is cut to whole characters at the limit",
+         {{QString("\U0001F4FB").repeated(600), QUrl("http://x.example/")}},
+         one,
+         {},
+         "write 0",
+         "2044"},
+        {"an address that QUrl finds invalid is never written as an empty one",
+         stations(3) << plsFile::Entry{"Lost", QUrl("http://radio.example:80800/live")},
+         one,
+         {},
+         "write -5"},
+        {"an empty address", {{"Nothing", QUrl()}}, one, {}, "write -5"},
         // File0 line 23, Length0 line 10, Title line 1961: 1994 in all.
         {"a title one over budget loses one character",
          {{QString(1954, u't'), QUrl("http://x.example/")}},
@@ -211,9 +257,11 @@ void TestPlsFile::saves()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     Entries back;
     QList<int> counts;
+    QStringList sizes;
     for (const QString &name : written) {
         const QByteArray bytes = bytesOf(dir.filePath(name));
         QVERIFY(bytes.size() <= 2048);
+        sizes << QString::number(bytes.size());
         if (!c.golden.isEmpty())
             QCOMPARE(bytes, bytesOf(sample("pls/written/" + c.golden + u'/' + name)));
         plsFile reader;
@@ -221,7 +269,9 @@ void TestPlsFile::saves()
         counts << reader.entries().size();
         back += reader.entries();
     }
-    if (c.result != "write -1")
+    if (!c.sizes.isEmpty())
+        QCOMPARE(sizes.join(u' '), c.sizes);
+    if (c.result != "write -1" && c.result != "write -5")
         QCOMPARE(counts, c.entries.isEmpty() ? QList<int>{0} : plsFile::fileSizes(c.entries));
     QCOMPARE(kestrel::roundtrip::compare(written.isEmpty() ? Entries() : c.entries, back),
              QString());

@@ -40,6 +40,11 @@ void TestXspfFile::saves_data()
          {{"  A\nB  ", QUrl("http://a.example/")}},
          save,
          "line-breaks.xspf"},
+        {"an empty address leaves the old file",
+         QList<xspfFile::Entry>(escapes) << xspfFile::Entry{"Lost", QUrl()},
+         save,
+         {},
+         "write -5"},
         {"under a regular file", escapes, save, {}, "write -1", "list.xspf/x.xspf"},
         {"over a folder", escapes, save, {}, "write -1", "folder"},
     });
