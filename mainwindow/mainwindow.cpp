@@ -154,6 +154,9 @@ void MainWindow::errors(qint8 error)
     case -4:
         showCritical(tr("An entry is too long for the radio-box!"));
         break;
+    case -5:
+        showCritical(tr("An entry has no valid address!"));
+        break;
     default:
         break;
     }

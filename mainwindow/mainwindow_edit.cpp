@@ -1,7 +1,7 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/playlisttable.h"
-#include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QComboBox>
@@ -12,18 +12,11 @@
 
 using namespace PlaylistTable;
 
-// The radio-box plays only these two schemes, as QUrl finds the scheme: the
-// text before the first ":" in lower case, so "HTTP://" passes while
-// "https://" and a bare host name do not. QUrl takes a text before a colon
-// for the scheme only when it is a scheme name (a letter, then letters,
-// digits, "+", "-" or "."), which "http" and "udp" are in any case of their
-// ASCII letters; so a look at the start gives QUrl's answer without parsing
-// the whole address, which for a file of 100,000 entries would cost more
-// than reading it. The tests hold the two to the same answers.
+// Rows from files and typed addresses pass the one test that the converter
+// uses too, so the table never holds an address that a save cannot write.
 bool PlaylistTable::isStreamAddress(QStringView address)
 {
-    return kestrel::startsWithWord(address, QLatin1String("http:")) ||
-           kestrel::startsWithWord(address, QLatin1String("udp:"));
+    return kestrel::isStreamAddress(address);
 }
 
 namespace {
@@ -79,28 +72,39 @@ void MainWindow::on_tableFile_clicked(QModelIndex index)
     ui->comboType->setCurrentIndex(isRadioRow(row) ? 0 : 1);
 }
 
+// A pasted address often brings a blank or a line break along; the row keeps
+// the address without them.
+bool MainWindow::typedAddressPasses(QString *address)
+{
+    *address = ui->leditURL->text().trimmed();
+    if (isStreamAddress(*address))
+        return true;
+    if (kestrel::hasStreamScheme(*address))
+        showCritical(tr("The address of the stream is not valid!"));
+    else
+        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    return false;
+}
+
 void MainWindow::slotAddEntry()
 {
-    if (!isStreamAddress(ui->leditURL->text())) {
-        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    QString address;
+    if (!typedAddressPasses(&address))
         return;
-    }
-    addTableRow(ui->leditTitle->text(), ui->leditURL->text(), ui->comboType->currentIndex() == 0);
+    addTableRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
     setModified();
 }
 
 void MainWindow::slotEditEntry()
 {
-    if (!isStreamAddress(ui->leditURL->text())) {
-        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    QString address;
+    if (!typedAddressPasses(&address))
         return;
-    }
     // Without a current row there is nothing to overwrite; marking the
     // playlist changed would make the user save a list that did not change.
     if (ui->tableFile->currentRow() < 0)
         return;
-    updateCurrentRow(ui->leditTitle->text(), ui->leditURL->text(),
-                     ui->comboType->currentIndex() == 0);
+    updateCurrentRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
     setModified();
 }
 

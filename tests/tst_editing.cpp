@@ -15,6 +15,7 @@ using namespace EditorTest;
 namespace {
 
 const QString BadAddress = "The url of the stream must start with http:// or udp://!";
+const QString NotValid = "The address of the stream is not valid!";
 const QString CannotOpen = "Couldn't open the file!";
 // Jazz and News, as the two-entry example of the format lays them out.
 const QString JazzAndNews = TEST_DATA_DIR "/written/jazz-news.pls";
@@ -70,7 +71,7 @@ struct EditCase
     QString row;     // as it is then
     QString entryId; // the number the editor shows
     bool marked;
-    bool refused; // the box about the address
+    QString box; // about the address, if any
 };
 
 // A drag as the user makes it: press on the row, move past the drag distance,
@@ -117,39 +118,73 @@ void TestEditing::edit_data()
 {
     const QList<QPair<const char *, EditCase>> cases{
         {"add http radio",
-         {"type D|http://d:8000/live|Radio; btnAdd", "ABCD", 3, "D|http://d:8000/live|Radio|1", "",
-          true, false}},
+         {"type D|http://d:8000/live|Radio; btnAdd",
+          "ABCD",
+          3,
+          "D|http://d:8000/live|Radio|1",
+          "",
+          true,
+          {}}},
         {"add udp TV from the Stream menu",
-         {"type D|udp://239.1.2.3:4|TV; actionAdd", "ABCD", 3, "D|udp://239.1.2.3:4|TV|2", "", true,
-          false}},
+         {"type D|udp://239.1.2.3:4|TV; actionAdd",
+          "ABCD",
+          3,
+          "D|udp://239.1.2.3:4|TV|2",
+          "",
+          true,
+          {}}},
         {"add, scheme in capitals",
-         {"type D|HTTP://d/|Radio; btnAdd", "ABCD", 3, "D|HTTP://d/|Radio|1", "", true, false}},
-        {"add https refused", {"type D|https://d/|Radio; btnAdd", "ABC", -1, "", "", false, true}},
+         {"type D|HTTP://d/|Radio; btnAdd", "ABCD", 3, "D|HTTP://d/|Radio|1", "", true, {}}},
+        {"add https refused",
+         {"type D|https://d/|Radio; btnAdd", "ABC", -1, "", "", false, BadAddress}},
         {"add without scheme refused",
-         {"type D|www.d.com/live|TV; btnAdd", "ABC", -1, "", "", false, true}},
+         {"type D|www.d.com/live|TV; btnAdd", "ABC", -1, "", "", false, BadAddress}},
+        {"add with a port out of range",
+         {"type D|http://radio.example:80800/live|Radio; btnAdd", "ABC", -1, "", "", false,
+          NotValid}},
+        {"add with a blank in the host",
+         {"type D|http://my radio/x|TV; btnAdd", "ABC", -1, "", "", false, NotValid}},
+        {"add with a bad escape in the host",
+         {"type D|http://a%zz/|Radio; btnAdd", "ABC", -1, "", "", false, NotValid}},
+        {"add of a scheme without host",
+         {"type D|http:|Radio; btnAdd", "ABC", -1, "", "", false, NotValid}},
+        {"add trims blanks around the address",
+         {"type D|  http://d/live |Radio; btnAdd",
+          "ABCD",
+          3,
+          "D|http://d/live|Radio|1",
+          "",
+          true,
+          {}}},
         {"change radio row to TV",
-         {"click 0; type A2|udp://a:2|TV; btnEdit", "A2BC", 0, "A2|udp://a:2|TV|2", "1", true,
-          false}},
+         {"click 0; type A2|udp://a:2|TV; btnEdit", "A2BC", 0, "A2|udp://a:2|TV|2", "1", true, {}}},
         {"change TV row to radio from the Stream menu",
-         {"click 1; type B2|http://b2/|Radio; actionEdit", "AB2C", 1, "B2|http://b2/|Radio|1", "2",
-          true, false}},
+         {"click 1; type B2|http://b2/|Radio; actionEdit",
+          "AB2C",
+          1,
+          "B2|http://b2/|Radio|1",
+          "2",
+          true,
+          {}}},
         // The editor still holds the clicked row; the row made current by the
         // keyboard is the one overwritten.
         {"change the row made current by keyboard",
-         {"click 0; down; btnEdit", "AAC", 1, "A|http://a/|Radio|1", "1", true, false}},
+         {"click 0; down; btnEdit", "AAC", 1, "A|http://a/|Radio|1", "1", true, {}}},
         {"change without current row",
-         {"type X|http://x/|TV; btnEdit", "ABC", -1, "", "", false, false}},
+         {"type X|http://x/|TV; btnEdit", "ABC", -1, "", "", false, {}}},
         {"change to https refused",
-         {"click 0; type A2|https://a/|TV; btnEdit", "ABC", -1, "", "1", false, true}},
-        {"delete by Del key", {"click 1; Del", "AC", -1, "", "2", true, false}},
+         {"click 0; type A2|https://a/|TV; btnEdit", "ABC", -1, "", "1", false, BadAddress}},
+        {"change to an unclosed IPv6 host",
+         {"click 0; type A2|http://[::1/x|TV; btnEdit", "ABC", -1, "", "1", false, NotValid}},
+        {"delete by Del key", {"click 1; Del", "AC", -1, "", "2", true, {}}},
         // The number in the editor stays, and now names the row that moved up.
         {"delete twice removes the follower",
-         {"click 0; Del; btnDelete", "C", -1, "", "1", true, false}},
-        {"delete from the Stream menu", {"click 2; actionDelete", "AB", -1, "", "3", true, false}},
+         {"click 0; Del; btnDelete", "C", -1, "", "1", true, {}}},
+        {"delete from the Stream menu", {"click 2; actionDelete", "AB", -1, "", "3", true, {}}},
         {"delete with nothing clicked marks nothing",
-         {"btnDelete; Del", "ABC", -1, "", "", false, false}},
+         {"btnDelete; Del", "ABC", -1, "", "", false, {}}},
         {"delete beyond the last row marks nothing",
-         {"click 2; Del; Ctrl+S; btnDelete", "AB", -1, "", "3", false, false}},
+         {"click 2; Del; Ctrl+S; btnDelete", "AB", -1, "", "3", false, {}}},
     };
     QTest::addColumn<EditCase>("c");
     for (const auto &[name, c] : cases)
@@ -181,7 +216,7 @@ void TestEditing::edit()
         typed = step.startsWith("type ") ? argument : step.startsWith("click ") ? "" : typed;
     }
 
-    QCOMPARE(boxes.texts(), c.refused ? QStringList{BadAddress} : QStringList());
+    QCOMPARE(boxes.texts().join(""), c.box);
     QCOMPARE(editor.titles().join(""), c.titles);
     QCOMPARE(editor.rows().value(c.touched), c.row);
     QCOMPARE(editor.entryCount(), QString::number(editor.titles().size()));
@@ -214,7 +249,10 @@ void TestEditing::kindBesideText()
 }
 
 // Saves of Jazz and News: new, or named "lists/radio.pls" before News came,
-// or with an entry too long for any file. The Save as dialog is answered with
+// or with an entry too long for any file; or of the two rows of news.m3u
+// "imported" through Open. Before the save, "replace" finds a radio.pls
+// there, "stale" a radio1.pls and radio2.pls of a longer list; the question
+// is answered as given. The Save as dialog is answered with
 // a name, or with one in a folder that is a file ("blocked"), by Qt's dialog
 // or one that reports no filter ("bare") or another one ("other").
 void TestEditing::save_data()
@@ -230,6 +268,11 @@ void TestEditing::save_data()
         "new, folder is a file:       new      Ctrl+S       blocked      -             cannot",
         "named, folder is a file:     named    actionSaveAs blocked      -             cannot",
         "an entry too long:           too-long Ctrl+S       radio        -             too-long",
+        "imported M3U, then Save:     imported Ctrl+S       radio        radio.pls     -",
+        "radio.pls there, replace:    new      actionSaveAs radio        radio.pls     replace,Yes",
+        "radio.pls there, keep it:    new      actionSaveAs radio        -             replace,No",
+        "older files, delete them:    new      Ctrl+S       radio.pls    radio.pls     stale,Yes",
+        "older files, keep them:      new      Ctrl+S       radio.pls    radio.pls     stale,No",
     });
 }
 
@@ -243,10 +286,23 @@ void TestEditing::save()
 
     Editor editor;
     QVERIFY(QDir(editor.dir.path()).mkdir("lists"));
-    editor.add("Jazz", "http://jazz.example/stream");
+    const QByteArray old = bytesOf(TEST_DATA_DIR "/open/LIST.PLS");
+    const QStringList oldFiles = box.startsWith("replace") ? QStringList{"radio.pls"}
+                                 : box.startsWith("stale") ? QStringList{"radio1.pls", "radio2.pls"}
+                                                           : QStringList();
+    for (const QString &name : oldFiles)
+        QVERIFY(writeBytes(editor.path(name), old));
+    const QString golden = playlist == "imported" ? TEST_DATA_DIR "/written/news.pls" : JazzAndNews;
+    if (playlist == "imported") {
+        FileDialogAnswerer open({TEST_DATA_DIR "/open/news.m3u"});
+        editor.trigger("actionOpen");
+    } else {
+        editor.add("Jazz", "http://jazz.example/stream");
+    }
     if (playlist == "named")
         QVERIFY(editor.saveAs("lists/radio.pls"));
-    editor.add("News", "udp://239.0.0.1:1234", true);
+    if (playlist != "imported")
+        editor.add("News", "udp://239.0.0.1:1234", true);
     if (playlist == "too-long")
         editor.add("Endless", "http://long.example/" + QString(2100, 'a'));
     const QStringList before = state(editor);
@@ -260,20 +316,40 @@ void TestEditing::save()
                 if (platform == "other")
                     shown->setOption(QFileDialog::HideNameFilterDetails);
             });
-        BoxAnswerer boxes({QMessageBox::Ok});
+        BoxAnswerer boxes({box.endsWith("No")    ? QMessageBox::No
+                           : box.endsWith("Yes") ? QMessageBox::Yes
+                                                 : QMessageBox::Ok});
         editor.run(c[1]);
         QCOMPARE(dialogs.seen.size(), 1);
         for (const SeenDialog &shown : dialogs.seen)
             QCOMPARE(shown.caption + ' ' + shown.nameFilters.join(';'),
                      QStringLiteral("Kestrelpad PLS Playlist (*.pls)"));
-        QCOMPARE(boxes.texts().join(""), box == "cannot"     ? CannotOpen
-                                         : box == "too-long" ? "An entry is too long for the "
-                                                               "radio-box!"
-                                                             : "");
+        const QString stale = "2 older continuation file(s) (radio1.pls \u2026 radio2.pls) would "
+                              "still be played by the radio-box. Delete them?";
+        QCOMPARE(boxes.texts().join(""),
+                 box == "cannot"     ? CannotOpen
+                 : box == "too-long" ? "An entry is too long for the radio-box!"
+                 : box.startsWith("replace")
+                     ? "radio.pls already exists. Do you want to replace it?"
+                 : box.startsWith("stale") ? stale
+                                           : "");
+        for (const SeenBox &seen : boxes.seen)
+            if (box.contains(','))
+                QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        if (box.contains(','))
+            QCOMPARE(boxes.seen.value(0).defaultButton,
+                     box.startsWith("stale") ? QMessageBox::Yes : QMessageBox::No);
     }
-    QCOMPARE(plsFiles(editor), QStringList(written).filter("."));
+    QStringList files = QStringList(written).filter(".");
+    if (box.endsWith("No"))
+        files += oldFiles;
+    files.sort();
+    QCOMPARE(plsFiles(editor), files);
+    for (const QString &name : oldFiles)
+        if (files.contains(name) && name != written)
+            QCOMPARE(bytesOf(editor.path(name)), old);
     if (!written.isEmpty()) {
-        QCOMPARE(bytesOf(editor.path(written)), bytesOf(JazzAndNews));
+        QCOMPARE(bytesOf(editor.path(written)), bytesOf(golden));
         QCOMPARE(state(editor).mid(0, 4),
                  QStringList({written + " - Kestrelpad", editor.path(written), "2", ""}));
         return;

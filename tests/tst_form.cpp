@@ -183,6 +183,7 @@ void TestForm::resultCodes_data()
     QTest::newRow("missing") << -2 << "The file doesn't exist!";
     QTest::newRow("broken xml") << -3 << "Error while parsing the xml-file!";
     QTest::newRow("entry too long") << -4 << "An entry is too long for the radio-box!";
+    QTest::newRow("entry without valid address") << -5 << "An entry has no valid address!";
     QTest::newRow("unknown code") << -7 << "";
 }
 
