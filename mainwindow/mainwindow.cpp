@@ -63,6 +63,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionSave, &QAction::triggered, this, &MainWindow::slotSaveFile);
     connect(ui->actionMoveUp, &QAction::triggered, this, &MainWindow::slotMoveEntryUp);
     connect(ui->actionMoveDown, &QAction::triggered, this, &MainWindow::slotMoveEntryDown);
+    setupEntryFollowing();
     setupRowDrag();
     setupFileSplit();
 

@@ -98,6 +98,12 @@ private:
     int addTableRows(const QList<PlaylistTable::Row> &rows);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
+    // The editor shows row `row`, or is cleared for -1; driven by the
+    // table's current row.
+    void setupEntryFollowing();
+    void followCurrentRow(const QModelIndex &current);
+    void showEntry(int row);
+    void showEntryNumber();
 
     // Reordering
     void setupRowDrag();
