@@ -38,8 +38,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();
-    QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_appTranslator);
+    installTranslators();
     createLanguageMenu();
 
     m_lblEntryCount = new QLabel;

@@ -78,6 +78,7 @@ private:
     void saveSettings();
     void loadLanguage(const QString &language);
     void createLanguageMenu();
+    void installTranslators();
     QString findLanguageDir() const;
     void retranslateKeepingState();
     void retranslateTypeColumn();
