@@ -197,7 +197,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 // The form's retranslation writes every text afresh: the title loses the
 // document's name and modified marker (after which Quit would no longer ask),
-// the entry ID is emptied (Delete stops working) and the kind falls back to
+// the number of the entry still shown is emptied and the kind falls back to
 // Radio. What the user was working on is put back.
 void MainWindow::retranslateKeepingState()
 {
