@@ -4,8 +4,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+197"/>
-        <location filename="../mainwindow/mainwindow.h" line="+138"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
+        <location filename="../mainwindow/mainwindow.h" line="+145"/>
         <location filename="../mainwindow/mainwindow.cpp" line="+90"/>
         <location line="+13"/>
         <location line="+24"/>
@@ -15,7 +15,7 @@
         <location line="+78"/>
         <location line="+29"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+174"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -45,13 +45,18 @@
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-25"/>
         <source>quit</source>
         <translation>Beenden</translation>
     </message>
@@ -62,24 +67,24 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;add</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location line="-8"/>
-        <location line="+7"/>
+        <location line="-9"/>
+        <location line="+8"/>
         <source>&amp;change</source>
         <translation>&amp;Ändern</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+11"/>
+        <location line="-7"/>
+        <location line="+12"/>
         <source>&amp;delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
@@ -97,6 +102,11 @@
         <location line="+1"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -128,7 +138,7 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+27"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+29"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
         <source>Radio</source>
         <translation>Radio</translation>
@@ -231,7 +241,7 @@ Version: %1
 Datum: %2</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+55"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+118"/>
         <source>The address of the stream is not valid!</source>
         <translation>Die Adresse des Streams ist ungültig!</translation>
     </message>
@@ -278,8 +288,8 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-95"/>
-        <location line="+30"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-104"/>
+        <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>

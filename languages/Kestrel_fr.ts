@@ -4,8 +4,8 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+197"/>
-        <location filename="../mainwindow/mainwindow.h" line="+138"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
+        <location filename="../mainwindow/mainwindow.h" line="+145"/>
         <location filename="../mainwindow/mainwindow.cpp" line="+90"/>
         <location line="+13"/>
         <location line="+24"/>
@@ -15,7 +15,7 @@
         <location line="+78"/>
         <location line="+29"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+174"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -45,13 +45,18 @@
         <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;quit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-25"/>
         <source>quit</source>
         <translation>Quitter</translation>
     </message>
@@ -62,24 +67,24 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;add</source>
         <translation>A&amp;jouter</translation>
     </message>
     <message>
-        <location line="-8"/>
-        <location line="+7"/>
+        <location line="-9"/>
+        <location line="+8"/>
         <source>&amp;change</source>
         <translation>&amp;Modifier</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+11"/>
+        <location line="-7"/>
+        <location line="+12"/>
         <source>&amp;delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
@@ -97,6 +102,11 @@
         <location line="+1"/>
         <source>&amp;Open...</source>
         <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -128,7 +138,7 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+27"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+29"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
         <source>Radio</source>
         <translation>Radio</translation>
@@ -231,7 +241,7 @@ Version&#xa0;: %1
 Date&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+55"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+118"/>
         <source>The address of the stream is not valid!</source>
         <translation>L&apos;adresse du flux n&apos;est pas valide&#xa0;!</translation>
     </message>
@@ -278,8 +288,8 @@ Date&#xa0;: %2</translation>
         <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-95"/>
-        <location line="+30"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-104"/>
+        <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Langue changée&#xa0;: %1</translation>
     </message>

@@ -38,8 +38,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();
-    QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_appTranslator);
+    installTranslators();
     createLanguageMenu();
 
     m_lblEntryCount = new QLabel;
@@ -63,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionSave, &QAction::triggered, this, &MainWindow::slotSaveFile);
     connect(ui->actionMoveUp, &QAction::triggered, this, &MainWindow::slotMoveEntryUp);
     connect(ui->actionMoveDown, &QAction::triggered, this, &MainWindow::slotMoveEntryDown);
+    setupEntryFollowing();
     setupRowDrag();
     setupFileSplit();
 

@@ -78,6 +78,7 @@ private:
     void saveSettings();
     void loadLanguage(const QString &language);
     void createLanguageMenu();
+    void installTranslators();
     QString findLanguageDir() const;
     void retranslateKeepingState();
     void retranslateTypeColumn();
@@ -101,6 +102,12 @@ private:
     int addTableRows(const QList<PlaylistTable::Row> &rows);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
+    // The editor shows row `row`, or is cleared for -1; driven by the
+    // table's current row.
+    void setupEntryFollowing();
+    void followCurrentRow(const QModelIndex &current);
+    void showEntry(int row);
+    void showEntryNumber();
 
     // Reordering
     void setupRowDrag();

@@ -5,6 +5,8 @@
 #include "ui/ui_mainwindow.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -52,6 +54,26 @@ QTableWidgetItem *cell(QTableWidget *table, int row, int column)
     return item;
 }
 
+// In a list of whole rows Home and End go to the first and the last entry,
+// as in other lists; the table alone would go to the first or last cell of
+// the row, and so nowhere that the user could see.
+class RowKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)
+                key->setModifiers(key->modifiers() | Qt::ControlModifier);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 // Anything but a TV mark counts as Radio, as the combo box and the files do.
@@ -61,11 +83,54 @@ bool MainWindow::isRadioRow(int row) const
     return !item || item->data(KindRole).toInt() != TV;
 }
 
+// A click on the row that is already current fills the editor again, so the
+// user can throw away what was typed over it.
 void MainWindow::on_tableFile_clicked(QModelIndex index)
 {
-    if (!index.isValid())
+    if (index.isValid())
+        showEntry(index.row());
+}
+
+// The editor shows the current row however it became current (a click, the
+// arrow keys, a move, a delete that took the row before it away), so Change
+// and Delete act on the entry the user sees.
+void MainWindow::setupEntryFollowing()
+{
+    QTableWidget *table = ui->tableFile;
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::followCurrentRow);
+    table->installEventFilter(new RowKeys(table));
+    // Rows going in or out above the current one, or a new order, move it
+    // without another row becoming current: only its number changes. While
+    // a row is being removed the current one still has its old number, so
+    // the number is read again once the row is gone.
+    QAbstractItemModel *model = table->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &MainWindow::showEntryNumber);
+}
+
+void MainWindow::followCurrentRow(const QModelIndex &current)
+{
+    // Focus that arrives by Tab makes the first row current without
+    // selecting it; the row that Delete would take is highlighted too.
+    QItemSelectionModel *selection = ui->tableFile->selectionModel();
+    if (current.isValid() && !selection->hasSelection())
+        selection->select(current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    showEntry(current.row());
+}
+
+// With no row to show (the table emptied) the editor is cleared; the kind is
+// the editor's setting and stays, as it does when a playlist is closed.
+void MainWindow::showEntry(int row)
+{
+    if (row < 0) {
+        ui->leditTitle->clear();
+        ui->leditURL->clear();
+        ui->lblEntryID->clear();
         return;
-    const int row = index.row();
+    }
     ui->leditTitle->setText(cellText(ui->tableFile, row, TitleColumn));
     ui->leditURL->setText(cellText(ui->tableFile, row, UrlColumn));
     ui->lblEntryID->setNum(row + 1);
@@ -84,6 +149,15 @@ bool MainWindow::typedAddressPasses(QString *address)
     else
         showCritical(tr("The url of the stream must start with http:// or udp://!"));
     return false;
+}
+
+void MainWindow::showEntryNumber()
+{
+    const int row = ui->tableFile->currentRow();
+    if (row < 0)
+        ui->lblEntryID->clear();
+    else
+        ui->lblEntryID->setNum(row + 1);
 }
 
 void MainWindow::slotAddEntry()
@@ -108,13 +182,12 @@ void MainWindow::slotEditEntry()
     setModified();
 }
 
-// The row comes from the number last clicked, not from the current row, so a
-// second Delete removes the entry that moved up into that place. A number
-// that names no row removes nothing, and nothing is then marked as changed.
+// The current row is the one the editor shows. Without one nothing is
+// removed, and nothing is marked as changed.
 void MainWindow::slotDeleteEntry()
 {
-    const int row = ui->lblEntryID->text().toInt() - 1;
-    if (row < 0 || row >= ui->tableFile->rowCount())
+    const int row = ui->tableFile->currentRow();
+    if (row < 0)
         return;
     ui->tableFile->removeRow(row);
     showEntryCount();

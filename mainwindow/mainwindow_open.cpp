@@ -182,10 +182,20 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 }
 
 // A drop merges without asking: the user put the files there on purpose.
+// The files are opened only once the drop has returned: the program they
+// were dragged from waits for the drop to end, and a box about a broken file
+// would otherwise hold it up until the user closed the box.
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        paths << url.toLocalFile();
     event->acceptProposedAction();
-    for (const QUrl &url : urls)
-        openFile(url.toLocalFile());
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            for (const QString &path : paths)
+                openFile(path);
+        },
+        Qt::QueuedConnection);
 }

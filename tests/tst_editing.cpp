@@ -166,10 +166,16 @@ void TestEditing::edit_data()
           "2",
           true,
           {}}},
-        // The editor still holds the clicked row; the row made current by the
-        // keyboard is the one overwritten.
-        {"change the row made current by keyboard",
-         {"click 0; down; btnEdit", "AAC", 1, "A|http://a/|Radio|1", "1", true, {}}},
+        // The editor follows the current row, however it became current, so
+        // Change and Delete take the entry that the editor shows.
+        {"change the row reached by the arrow key",
+         {"click 0; down; type N|http://n/|Radio; btnEdit",
+          "ANC",
+          1,
+          "N|http://n/|Radio|1",
+          "2",
+          true,
+          {}}},
         {"change without current row",
          {"type X|http://x/|TV; btnEdit", "ABC", -1, "", "", false, {}}},
         {"change to https refused",
@@ -177,14 +183,21 @@ void TestEditing::edit_data()
         {"change to an unclosed IPv6 host",
          {"click 0; type A2|http://[::1/x|TV; btnEdit", "ABC", -1, "", "1", false, NotValid}},
         {"delete by Del key", {"click 1; Del", "AC", -1, "", "2", true, {}}},
-        // The number in the editor stays, and now names the row that moved up.
-        {"delete twice removes the follower",
-         {"click 0; Del; btnDelete", "C", -1, "", "1", true, {}}},
-        {"delete from the Stream menu", {"click 2; actionDelete", "AB", -1, "", "3", true, {}}},
+        {"delete the row reached by the arrow keys",
+         {"click 0; down; down; Del", "AB", -1, "", "2", true, {}}},
+        {"delete a row moved by the keyboard",
+         {"type D|http://d/|Radio; btnAdd; click 2; up; Ctrl+Down; btnDelete",
+          "ACD",
+          -1,
+          "",
+          "3",
+          true,
+          {}}},
+        {"delete from the Stream menu", {"click 2; actionDelete", "AB", -1, "", "2", true, {}}},
         {"delete with nothing clicked marks nothing",
          {"btnDelete; Del", "ABC", -1, "", "", false, {}}},
-        {"delete beyond the last row marks nothing",
-         {"click 2; Del; Ctrl+S; btnDelete", "AB", -1, "", "3", false, {}}},
+        {"deleting every row clears the editor",
+         {"click 0; Del; Del; Del; Ctrl+S; btnDelete", "", -1, "", "", false, {}}},
     };
     QTest::addColumn<EditCase>("c");
     for (const auto &[name, c] : cases)
@@ -201,19 +214,24 @@ void TestEditing::edit()
     editor.add("C", "http://c/");
     QVERIFY(editor.saveAs("radio.pls"));
     BoxAnswerer boxes({QMessageBox::Ok});
-    QString typed;
+    QString typed = "C|http://c/|Radio";
     for (const QString &step : c.steps.split("; ")) {
         const QString argument = step.section(' ', 1);
+        const bool hadCurrent = editor.table()->currentRow() >= 0;
         if (step.startsWith("click "))
             editor.clickRow(argument.toInt());
         else if (step.startsWith("type "))
             editor.type(argument.section('|', 0, 0), argument.section('|', 1, 1),
                         argument.endsWith("|TV"));
-        else if (step == "down")
-            QTest::keyClick(editor.table(), Qt::Key_Down);
+        else if (step == "down" || step == "up")
+            QTest::keyClick(editor.table(), step == "up" ? Qt::Key_Up : Qt::Key_Down);
         else
             editor.run(step);
-        typed = step.startsWith("type ") ? argument : step.startsWith("click ") ? "" : typed;
+        if (step.startsWith("type "))
+            typed = argument;
+        else if ((hadCurrent || editor.table()->currentRow() >= 0) &&
+                 !QStringList{"btnAdd", "actionAdd", "btnEdit", "actionEdit"}.contains(step))
+            typed.clear(); // the current row may have changed
     }
 
     QCOMPARE(boxes.texts().join(""), c.box);
@@ -223,10 +241,13 @@ void TestEditing::edit()
     QCOMPARE(editor.entryId(), c.entryId);
     QCOMPARE(editor.title(), (c.marked ? "* " : "") + QStringLiteral("radio.pls - Kestrelpad"));
     QCOMPARE(editor.enabledActions().size(), c.marked ? 4 : 0);
-    // What was typed stays in the editor, to be corrected or reused.
-    if (!typed.isEmpty())
-        QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text(),
-                 typed.section('|', 0, 1));
+    // What was typed stays in the editor, to be corrected or reused; else the
+    // editor shows the row that its number names, or nothing.
+    const QString kind = editor.typeCombo()->currentText();
+    QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text() + '|' + kind,
+             !typed.isEmpty()      ? typed
+             : c.entryId.isEmpty() ? "||" + kind
+                                   : editor.rows().value(c.entryId.toInt() - 1).section('|', 0, 2));
 }
 
 // A language change rewrites the Type texts; the click and the save read the
@@ -469,8 +490,7 @@ void TestEditing::moveRow_data()
         "top row up:                       actionMoveUp   0       0       ABC    1",
         "bottom row down by shortcut:      Ctrl+Down      2       2       ABC    3",
         "no current row:                   actionMoveUp   -1      -1      ABC    -",
-        // The number names a place, as Delete reads it; only the moved row takes it along.
-        "clicked row elsewhere:            actionMoveUp   0       2       ACB    1",
+        "current row, not the clicked one: actionMoveUp   0       2       ACB    2",
         "drag A onto the lower half of C:  drag:2:4       0       0       BCA    3",
         "drag C onto the upper half of A:  drag:0:-4      2       2       CAB    1",
         "drag TV row below the last row:   drag:2:40      1       1       ACB    3",
@@ -512,6 +532,7 @@ void TestEditing::moveRow()
     QCOMPARE(table->currentRow(), now);
     QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), now);
     QCOMPARE(editor.entryId(), c[4]);
+    QCOMPARE(editor.titleEdit()->text(), now < 0 ? QString() : titles.mid(now, 1));
     QCOMPARE(editor.window->isModified(), titles != "ABC");
 }
 

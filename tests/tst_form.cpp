@@ -76,13 +76,14 @@ class TestForm : public QObject
 
 private slots:
     void form();
+    void keyboard();
     void documentState();
     void resultCodes_data();
     void resultCodes();
     void aboutBox();
 };
 
-// Depth first in creation order, which is also the editor's focus chain.
+// Depth first in creation order.
 void TestForm::form()
 {
     Editor editor;
@@ -98,14 +99,14 @@ void TestForm::form()
     const QStringList expected{
         "MainWindow: QAction actionNew '&New' Ctrl+N",
         "MainWindow: QAction actionSave '&Save' Ctrl+S",
-        "MainWindow: QAction actionSaveAs 'Save &as...'",
+        "MainWindow: QAction actionSaveAs 'Save &as...' Ctrl+Shift+S",
         "MainWindow: QAction actionQuit '&quit' Ctrl+Q",
         "MainWindow: QAction actionAdd '&add'",
         "MainWindow: QAction actionEdit '&change'",
         "MainWindow: QAction actionDelete '&delete' Del",
         "MainWindow: QAction actionAbout '&About...'",
         "MainWindow: QAction actionAboutQt 'About &Qt'",
-        "MainWindow: QAction actionOpen '&Open...'",
+        "MainWindow: QAction actionOpen '&Open...' Ctrl+O",
         "MainWindow: QAction actionClose '&Close'",
         "MainWindow: QAction actionMoveUp 'Move &up' Ctrl+Up",
         "MainWindow: QAction actionMoveDown 'Move d&own' Ctrl+Down",
@@ -146,6 +147,42 @@ void TestForm::form()
     QCOMPARE(QImage(":/images/program.png").size(), QSize(128, 128));
     QVERIFY(QImage(":/images/program.png").hasAlphaChannel());
     QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
+}
+
+// Without a mouse: the window opens for typing a title; Tab walks the
+// editor in the order an entry is made, then the list and Quit; in the list
+// the arrow keys choose the entry that the editor shows and Del removes.
+void TestForm::keyboard()
+{
+    Editor editor;
+    QVERIFY(editor.active);
+    editor.importRows({"A", "B", "C"});
+    const auto focus = [] { return QApplication::focusWidget()->objectName(); };
+    const auto shown = [&] {
+        const QModelIndexList selected = editor.table()->selectionModel()->selectedRows();
+        return editor.titleEdit()->text() + ' ' + editor.entryId() + ' ' +
+               (selected.size() == 1 ? QString::number(selected.at(0).row() + 1) : "-");
+    };
+    QStringList chain{focus()};
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << focus();
+        if (chain.last() == "tableFile")
+            QCOMPARE(shown(), QStringLiteral("A 1 1"));
+    }
+    QCOMPARE(chain.join(' '), QStringLiteral("leditTitle leditURL comboType btnAdd btnEdit "
+                                             "btnDelete tableFile btnQuit leditTitle"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(focus(), QStringLiteral("tableFile"));
+    QStringList seen;
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_Delete}) {
+        QTest::keyClick(editor.table(), key);
+        seen << shown();
+    }
+    QCOMPARE(seen.join(','), QStringLiteral("B 2 2,C 3 3,B 2 2,A 1 1,B 1 1"));
+    QCOMPARE(editor.titles(), QStringList({"B", "C"}));
 }
 
 // Two edits give one marker; naming the document clears it and disables the

@@ -51,6 +51,7 @@ QStringList textsFor(const QString &code)
     const QStringList t =
         QMap<QString, QStringList>{
             {"", {"Kestrelpad", "&add", "Title", "Radio", "Language changed to: %1"}},
+            {"en", {"Kestrelpad", "&add", "Title", "Radio", "Language changed to: %1"}},
             {"de", {"Kestrelblock", "&Hinzufügen", "Titel", "Funk", "Sprache gewechselt: %1"}},
             {"fr",
              {"Carnet Kestrel", "A&jouter", "Titre", "Radiodiffusion", "Langue changée : %1"}},
@@ -151,6 +152,7 @@ private slots:
     void settingsRead_data();
     void settingsRead();
     void settingsWritten();
+    void englishRestored();
     void systemLanguage();
     void shippedCatalog_data();
     void shippedCatalog();
@@ -179,17 +181,24 @@ void TestLanguages::language_data()
 {
     addRows({
         // case                    beside      installed stored chosen qt said menu
-        "German stored:            de,fr,qt    -     de  -     Gut yes German:de*,French:fr",
-        "English to German:        de,fr,qt    -     -   de    Gut yes German:de*,French:fr",
-        "German to French:         de,fr,qt    -     de  fr    OK  yes German:de,French:fr*",
-        "the checked one again:    de,fr,qt    -     de  de    Gut no  German:de*,French:fr",
-        "in file name order:       fr,de       -     -   fr    OK  yes German:de,French:fr*",
-        "installed under share:    -           fr    -   fr    OK  yes French:fr*",
-        "beside the program first: de          de,fr -   de    OK  yes German:de*",
-        "Qt's file is no language: qt          fr    -   fr    OK  yes French:fr*",
-        "no catalogs, no menu:     -           -     -   -     OK  no  -",
+        "German stored:            de,fr,qt    -     de  -     Gut yes "
+        "German:de*,English:en,French:fr",
+        "English to German:        de,fr,qt    -     -   de    Gut yes "
+        "German:de*,English:en,French:fr",
+        "German to French:         de,fr,qt    -     de  fr    OK  yes "
+        "German:de,English:en,French:fr*",
+        "German to English:        de,fr,qt    -     de  en    OK  yes "
+        "German:de,English:en*,French:fr",
+        "the checked one again:    de,fr,qt    -     de  de    Gut no  "
+        "German:de*,English:en,French:fr",
+        "in file name order:       fr,de       -     -   fr    OK  yes "
+        "German:de,English:en,French:fr*",
+        "installed under share:    -           fr    -   fr    OK  yes English:en,French:fr*",
+        "beside the program first: de          de,fr -   de    OK  yes German:de*,English:en",
+        "Qt's file is no language: qt          fr    -   fr    OK  yes English:en,French:fr*",
+        "no catalogs, English:     -           -     -   -     OK  no  English:en",
         "two countries, one name:  pt_PT,pt_BR -     -   pt_PT OK  yes "
-        "Portuguese:pt_BR,Portuguese:pt_PT*",
+        "English:en,Portuguese:pt_BR,Portuguese:pt_PT*",
     });
 }
 
@@ -370,6 +379,23 @@ void TestLanguages::settingsWritten()
     QStringList expected = settingsLines("40 50 500 300 123 fr");
     expected[4] = "Kestrel/section2Size=77";
     QCOMPARE(storedSettings(), expected);
+}
+
+// English needs no catalog: chosen after German, it is stored and comes
+// back at the next start.
+void TestLanguages::englishRestored()
+{
+    QByteArray stored;
+    {
+        Editor editor(storedLanguage("de"));
+        chooseLanguage(editor, "en");
+        QVERIFY(editor.window->close());
+        stored = bytesOf(editor.path("settings.ini"));
+    }
+    Editor editor(stored);
+    QCOMPARE(languageMenu(editor).filter("*").join(""), QStringLiteral("English:en*"));
+    QCOMPARE(shownTexts(editor), QStringList(textsFor("en")).replaceInStrings("%1", "English"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
 }
 
 // The suite runs this once more under LC_ALL=fr_CA.UTF-8. A change of the

@@ -97,7 +97,7 @@ void TestOpening::open_data()
           "* jazz.pls",
           jazz + QStringList{"Classic Hour", ""},
           "done"}},
-        {"a missing PLS file still names the document",
+        {"a missing PLS file: its box after the drop, its name in the title",
          {{"drop missing.pls"}, "The file doesn't exist!", "missing.pls", {}, ""}},
         {"https and mms left out of a PLS file",
          {{"drop skipped.pls"},
@@ -145,7 +145,12 @@ void TestOpening::open()
             for (const QString &file : files)
                 urls << (file.contains("://") ? QUrl(file)
                                               : QUrl::fromLocalFile(editor.path(file)));
+            const qsizetype boxesBefore = boxes.seen.size();
             QVERIFY(drop(editor.table()->viewport(), urls));
+            // The program the files came from waits for the drop: the files
+            // are opened, and their boxes shown, only after it returned.
+            QCOMPARE(boxes.seen.size(), boxesBefore);
+            QCoreApplication::sendPostedEvents();
             continue;
         }
         const bool document = !editor.filePath().isEmpty();
