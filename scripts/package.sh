@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Release in build/ and makes the Debian
+# package there (build/kestrelpad_1.2-1_amd64.deb), then runs Debian's checks
+# on it: desktop-file-validate, appstreamcli and lintian.
+#   ./scripts/package.sh
+# Install it with: sudo apt install ./build/kestrelpad_1.2-1_amd64.deb
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+kestrel_install_packages
+dir="$KESTREL_ROOT/build"
+# The flags Debian builds its own packages with (hardening included), so
+# that lintian judges the program as it would one of Debian's.
+cmake -S "$KESTREL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DKESTREL_WERROR=ON \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+cmake --build "$dir" -j "$(nproc)" --target package
+
+deb=$(ls "$dir"/kestrelpad_*.deb)
+linux="$KESTREL_ROOT/packaging/linux"
+desktop-file-validate "$linux/de.orvan.Kestrelpad.desktop"
+appstreamcli validate --no-net --pedantic "$linux/de.orvan.Kestrelpad.metainfo.xml"
+# lintian reports warnings without failing; errors fail the script.
+lintian --fail-on error --info "$deb"
+echo "$deb"
