@@ -16,7 +16,7 @@ cmake -S "$KESTREL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DKESTREL_WERROR=O
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target package
 
-deb=$(ls "$dir"/kestrelpad_*.deb)
+deb=$(ls -t "$dir"/kestrelpad_*.deb | head -n 1)
 linux="$KESTREL_ROOT/packaging/linux"
 desktop-file-validate "$linux/de.orvan.Kestrelpad.desktop"
 appstreamcli validate --no-net "$linux/de.orvan.Kestrelpad.metainfo.xml"
