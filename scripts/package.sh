@@ -8,10 +8,12 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 kestrel_install_packages
+cd "$KESTREL_ROOT"
 dir="$KESTREL_ROOT/build"
 # The flags Debian builds its own packages with (hardening included), so
 # that lintian judges the program as it would one of Debian's. The About box
 # shows the build date on purpose, so -Wdate-time goes.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cppflags=$(dpkg-buildflags --get CPPFLAGS)
 cppflags=${cppflags//-Wdate-time/}
 cmake -S "$KESTREL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DKESTREL_WERROR=ON \
