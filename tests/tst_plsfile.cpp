@@ -60,7 +60,7 @@ Entries oracle(QByteArray bytes)
             bytes.remove(0, 3);
         text = QString::fromUtf8(bytes); // invalid UTF-8 does not come back unchanged
         if (text.toUtf8() != bytes)
-            text = QString::fromLatin1(bytes);
+            text = QStringDecoder("windows-1252")(bytes);
     }
     QStringList lines = text.replace("\r\n", "\n").replace(u'\r', u'\n').split(u'\n');
     if (lines.last().isEmpty())
@@ -71,15 +71,22 @@ Entries oracle(QByteArray bytes)
     const auto value = [](QString line) {
         return line.contains(u'=') ? line.section(u'=', 1) : line;
     };
+    const auto comment = [](const QString &line) {
+        return line.trimmed().startsWith(u'#') || line.trimmed().startsWith(u';');
+    };
     Entries entries;
     for (const QString &line : std::as_const(lines)) {
         const QString title =
             "title" + key(line).toLower().remove("file", Qt::CaseInsensitive).trimmed();
         const auto found = std::find_if(lines.cbegin(), lines.cend(), [&](const QString &other) {
-            return key(other).trimmed().compare(title, Qt::CaseInsensitive) == 0;
+            return !comment(other) && key(other).trimmed().compare(title, Qt::CaseInsensitive) == 0;
         });
-        if (!line.contains("file", Qt::CaseInsensitive) || found == lines.cend())
+        if (!line.trimmed().startsWith("file", Qt::CaseInsensitive) || !line.contains(u'='))
             continue;
+        if (found == lines.cend()) {
+            entries.append({{}, QUrl(value(line).remove(u'\t').trimmed()), 1});
+            continue;
+        }
         QString next = found + 1 == lines.cend() ? QString() : found[1];
         const bool tv =
             next.startsWith("listtype", Qt::CaseInsensitive) &&
@@ -100,7 +107,8 @@ const QStringList oracleLines =
             "listtype=radio|Length%2=-1|=%1%2==%3||[playlist]^NumberOfEntries=%2|"
             "\u00a0%1%2\u3000=http://far/^%3%2=far^%3%2=x|%1 0%2=http://zero/^%3%2=leading zero?^"
             "%3 0%2=zero^%1 %2=http://gap/|%1%2k\u017f=http://k/^%1%2KS=http://ks/^"
-            "\u0130title%2=dotted^Title%2\u212aS=kelvin^Title%2K\u017f=long s")
+            "\u0130title%2=dotted^Title%2\u212aS=kelvin^Title%2K\u017f=long s|#%1%2=http://hash/|"
+            " ;%3%2=semicolon|x%1%2=http://inside/")
         .replace(u'^', u'\n')
         .split(u'|');
 
@@ -131,7 +139,7 @@ QByteArray randomFile(QRandomGenerator &rng)
             bytesOfLine.insert(rng.bounded(int(bytesOfLine.size()) + 1), '\0');
         if ((damage & InvalidUtf8) && rng.bounded(6) == 0)
             bytesOfLine.insert(rng.bounded(int(bytesOfLine.size()) + 1),
-                               rng.bounded(2) ? "\xFF" : "\xC3");
+                               "\xFF\xC3\x93\x81"[rng.bounded(4)]);
         bytes += bytesOfLine + ends[damage & MixedLineEnds ? rng.bounded(3) : 0];
     }
     bytes.chop(rng.bounded(4) ? 0 : rng.bounded(3));
