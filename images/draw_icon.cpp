@@ -1,5 +1,6 @@
 // Draws the program's icon: a small tabletop radio sending waves from its
-// antenna. Writes the window icon, the desktop icons and the Windows icon.
+// antenna. Writes the window icon, the desktop icons and the Windows icon;
+// packaging/linux/icons/scalable/kestrelpad.svg draws the same shapes by hand.
 //
 //   draw_icon <images-dir> <packaging-dir>
 

@@ -4,16 +4,18 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+197"/>
-        <location filename="../mainwindow/mainwindow.h" line="+129"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+85"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
+        <location filename="../mainwindow/mainwindow.h" line="+145"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+90"/>
         <location line="+13"/>
         <location line="+24"/>
-        <location line="+43"/>
+        <location line="+46"/>
         <location line="+5"/>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+36"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
+        <location line="+78"/>
+        <location line="+29"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+174"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -43,13 +45,18 @@
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Ctrl+Shift+S</source>
+        <translation>Ctrl+Shift+S</translation>
+    </message>
+    <message>
         <location line="+1"/>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>&amp;quit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-25"/>
         <source>quit</source>
         <translation>Beenden</translation>
     </message>
@@ -60,24 +67,24 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;add</source>
         <translation>Hin&amp;zufügen</translation>
     </message>
     <message>
-        <location line="-8"/>
-        <location line="+7"/>
+        <location line="-9"/>
+        <location line="+8"/>
         <source>&amp;change</source>
         <translation>&amp;Ändern</translation>
     </message>
     <message>
-        <location line="-6"/>
-        <location line="+11"/>
+        <location line="-7"/>
+        <location line="+12"/>
         <source>&amp;delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="-10"/>
+        <location line="-11"/>
         <source>Del</source>
         <translation>Del</translation>
     </message>
@@ -95,6 +102,11 @@
         <location line="+1"/>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -126,14 +138,14 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+28"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+29"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+0"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+1"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+3"/>
         <source>TV</source>
         <translation>TV</translation>
@@ -174,7 +186,7 @@
         <translation>Ctrl+Down</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-32"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="-35"/>
         <source>done</source>
         <translation>Fertig</translation>
     </message>
@@ -197,6 +209,11 @@
         <location line="+3"/>
         <source>An entry is too long for the radio-box!</source>
         <translation>Ein Eintrag ist zu lang für die Radio-Box!</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>An entry has no valid address!</source>
+        <translation>Ein Eintrag hat keine gültige Adresse!</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -224,16 +241,41 @@ Version: %1
 Datum: %2</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+43"/>
-        <location line="+10"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+118"/>
+        <source>The address of the stream is not valid!</source>
+        <translation>Die Adresse des Streams ist ungültig!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>The url of the stream must start with http:// or udp://!</source>
         <translation>Die Adresse des Streams muss mit http:// oder udp:// beginnen!</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-2"/>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="+96"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-109"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="+100"/>
         <source>PLS Playlist</source>
         <translation>PLS-Wiedergabeliste</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+17"/>
+        <source>%n older continuation file(s) would still be played by the radio-box: %1</source>
+        <translation>
+            <numerusform>%n ältere Folgedatei würde von der Radio-Box noch abgespielt: %1</numerusform>
+            <numerusform>%n ältere Folgedateien würden von der Radio-Box noch abgespielt: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n older continuation file(s) (%1) would still be played by the radio-box. Delete them?</source>
+        <translation>
+            <numerusform>%n ältere Folgedatei (%1) würde von der Radio-Box noch abgespielt. Löschen?</numerusform>
+            <numerusform>%n ältere Folgedateien (%1) würden von der Radio-Box noch abgespielt. Löschen?</numerusform>
+        </translation>
     </message>
     <message>
         <location filename="../mainwindow/mainwindow_close.cpp" line="-29"/>
@@ -246,8 +288,8 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-95"/>
-        <location line="+30"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-104"/>
+        <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>
@@ -267,7 +309,7 @@ Datum: %2</translation>
         <translation>Nichts geschrieben: -o braucht Wiedergabelisten nach -i.</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="-37"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="-38"/>
         <source>1 entry skipped: the address must start with http:// or udp://</source>
         <translation>1 Eintrag übersprungen: Die Adresse muss mit http:// oder udp:// beginnen</translation>
     </message>
@@ -280,7 +322,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>MP3-URL</source>
         <translation>MP3-URL</translation>
     </message>
@@ -326,7 +368,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+54"/>
         <source>%1, one too long for the radio-box</source>
         <translation>%1, einer zu lang für die Radio-Box</translation>
     </message>

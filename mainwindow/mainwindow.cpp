@@ -38,8 +38,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();
-    QCoreApplication::installTranslator(&m_qtTranslator);
-    QCoreApplication::installTranslator(&m_appTranslator);
+    installTranslators();
     createLanguageMenu();
 
     m_lblEntryCount = new QLabel;
@@ -63,6 +62,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->actionSave, &QAction::triggered, this, &MainWindow::slotSaveFile);
     connect(ui->actionMoveUp, &QAction::triggered, this, &MainWindow::slotMoveEntryUp);
     connect(ui->actionMoveDown, &QAction::triggered, this, &MainWindow::slotMoveEntryDown);
+    setupEntryFollowing();
     setupRowDrag();
     setupFileSplit();
 
@@ -153,6 +153,9 @@ void MainWindow::errors(qint8 error)
         break;
     case -4:
         showCritical(tr("An entry is too long for the radio-box!"));
+        break;
+    case -5:
+        showCritical(tr("An entry has no valid address!"));
         break;
     default:
         break;

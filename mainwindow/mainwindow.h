@@ -78,6 +78,7 @@ private:
     void saveSettings();
     void loadLanguage(const QString &language);
     void createLanguageMenu();
+    void installTranslators();
     QString findLanguageDir() const;
     void retranslateKeepingState();
     void retranslateTypeColumn();
@@ -90,14 +91,23 @@ private:
     void openPlsFile(const QString &path);
     void openM3uFile(const QString &path);
     void openXspfFile(const QString &path);
+    void importFile(const QString &path, void (MainWindow::*open)(const QString &));
     void appendRows(const QList<PlaylistTable::Row> &rows);
 
     // Editing
+    // Takes the typed address, trimmed; shows why when it cannot be a stream.
+    bool typedAddressPasses(QString *address);
     void addTableRow(const QString &title, const QString &address, bool radio);
     // Appends the rows that pass the address test; returns how many did not.
     int addTableRows(const QList<PlaylistTable::Row> &rows);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
+    // The editor shows row `row`, or is cleared for -1; driven by the
+    // table's current row.
+    void setupEntryFollowing();
+    void followCurrentRow(const QModelIndex &current);
+    void showEntry(int row);
+    void showEntryNumber();
 
     // Reordering
     void setupRowDrag();
@@ -113,6 +123,8 @@ private:
 
     // Saving and closing: true when the file was written, or the playlist let go.
     bool savePlsFile(const QString &path);
+    bool confirmReplace(const QString &path);
+    void offerStaleDeletion(const QString &path, int written);
     bool saveDocument();
     bool saveDocumentAs();
     bool closePlaylist();

@@ -22,7 +22,8 @@ bool MainWindow::closePlaylist()
 {
     if (needsSaveQuestion()) {
         switch (MessageBox::question(
-            nullptr, tr("The playlist has been modified."), tr("Do you want to save the changes?"),
+            nullptr, QMessageBox::NoIcon, {}, tr("The playlist has been modified."),
+            tr("Do you want to save the changes?"),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
         case QMessageBox::Save:
             // A failed write or a cancelled Save as dialog must not cost the

@@ -1,10 +1,12 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/playlisttable.h"
-#include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -12,18 +14,11 @@
 
 using namespace PlaylistTable;
 
-// The radio-box plays only these two schemes, as QUrl finds the scheme: the
-// text before the first ":" in lower case, so "HTTP://" passes while
-// "https://" and a bare host name do not. QUrl takes a text before a colon
-// for the scheme only when it is a scheme name (a letter, then letters,
-// digits, "+", "-" or "."), which "http" and "udp" are in any case of their
-// ASCII letters; so a look at the start gives QUrl's answer without parsing
-// the whole address, which for a file of 100,000 entries would cost more
-// than reading it. The tests hold the two to the same answers.
+// Rows from files and typed addresses pass the one test that the converter
+// uses too, so the table never holds an address that a save cannot write.
 bool PlaylistTable::isStreamAddress(QStringView address)
 {
-    return kestrel::startsWithWord(address, QLatin1String("http:")) ||
-           kestrel::startsWithWord(address, QLatin1String("udp:"));
+    return kestrel::isStreamAddress(address);
 }
 
 namespace {
@@ -59,6 +54,26 @@ QTableWidgetItem *cell(QTableWidget *table, int row, int column)
     return item;
 }
 
+// In a list of whole rows Home and End go to the first and the last entry,
+// as in other lists; the table alone would go to the first or last cell of
+// the row, and so nowhere that the user could see.
+class RowKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)
+                key->setModifiers(key->modifiers() | Qt::ControlModifier);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 // Anything but a TV mark counts as Radio, as the combo box and the files do.
@@ -68,49 +83,111 @@ bool MainWindow::isRadioRow(int row) const
     return !item || item->data(KindRole).toInt() != TV;
 }
 
+// A click on the row that is already current fills the editor again, so the
+// user can throw away what was typed over it.
 void MainWindow::on_tableFile_clicked(QModelIndex index)
 {
-    if (!index.isValid())
+    if (index.isValid())
+        showEntry(index.row());
+}
+
+// The editor shows the current row however it became current (a click, the
+// arrow keys, a move, a delete that took the row before it away), so Change
+// and Delete act on the entry the user sees.
+void MainWindow::setupEntryFollowing()
+{
+    QTableWidget *table = ui->tableFile;
+    connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MainWindow::followCurrentRow);
+    table->installEventFilter(new RowKeys(table));
+    // Rows going in or out above the current one, or a new order, move it
+    // without another row becoming current: only its number changes. While
+    // a row is being removed the current one still has its old number, so
+    // the number is read again once the row is gone.
+    QAbstractItemModel *model = table->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &MainWindow::showEntryNumber);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &MainWindow::showEntryNumber);
+}
+
+void MainWindow::followCurrentRow(const QModelIndex &current)
+{
+    // Focus that arrives by Tab makes the first row current without
+    // selecting it; the row that Delete would take is highlighted too.
+    QItemSelectionModel *selection = ui->tableFile->selectionModel();
+    if (current.isValid() && !selection->hasSelection())
+        selection->select(current, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    showEntry(current.row());
+}
+
+// With no row to show (the table emptied) the editor is cleared; the kind is
+// the editor's setting and stays, as it does when a playlist is closed.
+void MainWindow::showEntry(int row)
+{
+    if (row < 0) {
+        ui->leditTitle->clear();
+        ui->leditURL->clear();
+        ui->lblEntryID->clear();
         return;
-    const int row = index.row();
+    }
     ui->leditTitle->setText(cellText(ui->tableFile, row, TitleColumn));
     ui->leditURL->setText(cellText(ui->tableFile, row, UrlColumn));
     ui->lblEntryID->setNum(row + 1);
     ui->comboType->setCurrentIndex(isRadioRow(row) ? 0 : 1);
 }
 
+// A pasted address often brings a blank or a line break along; the row keeps
+// the address without them.
+bool MainWindow::typedAddressPasses(QString *address)
+{
+    *address = ui->leditURL->text().trimmed();
+    if (isStreamAddress(*address))
+        return true;
+    if (kestrel::hasStreamScheme(*address))
+        showCritical(tr("The address of the stream is not valid!"));
+    else
+        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    return false;
+}
+
+void MainWindow::showEntryNumber()
+{
+    const int row = ui->tableFile->currentRow();
+    if (row < 0)
+        ui->lblEntryID->clear();
+    else
+        ui->lblEntryID->setNum(row + 1);
+}
+
 void MainWindow::slotAddEntry()
 {
-    if (!isStreamAddress(ui->leditURL->text())) {
-        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    QString address;
+    if (!typedAddressPasses(&address))
         return;
-    }
-    addTableRow(ui->leditTitle->text(), ui->leditURL->text(), ui->comboType->currentIndex() == 0);
+    addTableRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
     setModified();
 }
 
 void MainWindow::slotEditEntry()
 {
-    if (!isStreamAddress(ui->leditURL->text())) {
-        showCritical(tr("The url of the stream must start with http:// or udp://!"));
+    QString address;
+    if (!typedAddressPasses(&address))
         return;
-    }
     // Without a current row there is nothing to overwrite; marking the
     // playlist changed would make the user save a list that did not change.
     if (ui->tableFile->currentRow() < 0)
         return;
-    updateCurrentRow(ui->leditTitle->text(), ui->leditURL->text(),
-                     ui->comboType->currentIndex() == 0);
+    updateCurrentRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
     setModified();
 }
 
-// The row comes from the number last clicked, not from the current row, so a
-// second Delete removes the entry that moved up into that place. A number
-// that names no row removes nothing, and nothing is then marked as changed.
+// The current row is the one the editor shows. Without one nothing is
+// removed, and nothing is marked as changed.
 void MainWindow::slotDeleteEntry()
 {
-    const int row = ui->lblEntryID->text().toInt() - 1;
-    if (row < 0 || row >= ui->tableFile->rowCount())
+    const int row = ui->tableFile->currentRow();
+    if (row < 0)
         return;
     ui->tableFile->removeRow(row);
     showEntryCount();

@@ -14,12 +14,16 @@
 #include <QMenu>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QLatin1String ModifiedMarker("* ");
 const QLatin1String TitleSeparator(" - ");
 const QLatin1String AppCatalogPrefix("Kestrel_");
 const QLatin1String QtCatalogPrefix("qt_");
+// The language the program's texts are written in: it needs no catalog.
+const QLatin1String EnglishCode("en");
 
 QString &languageSearchBase()
 {
@@ -38,6 +42,26 @@ void loadCatalog(QTranslator &translator, const QString &prefix, const QString &
                  const QString &dir)
 {
     static_cast<void>(translator.load(prefix + code, dir));
+}
+
+// The languages of the catalogs in `dir`, in the order of the files' names,
+// and English, which is always there to go back to, in the place its
+// catalog's name would take.
+QStringList offeredLanguages(const QString &dir)
+{
+    QStringList codes;
+    for (const QString &file : QDir(dir).entryList({AppCatalogPrefix + QLatin1String("*.qm")})) {
+        QString code = file.left(file.lastIndexOf(QLatin1Char('.')));
+        code.remove(0, code.indexOf(QLatin1Char('_')) + 1);
+        codes << code;
+    }
+    if (!codes.contains(EnglishCode)) {
+        const auto after = std::find_if(codes.begin(), codes.end(), [](const QString &code) {
+            return code.compare(EnglishCode, Qt::CaseInsensitive) > 0;
+        });
+        codes.insert(after, EnglishCode);
+    }
+    return codes;
 }
 
 // The title is built from a file name and the product name of the language
@@ -97,9 +121,25 @@ void MainWindow::loadLanguage(const QString &language)
     QLocale::setDefault(locale);
     const QString languageName = QLocale::languageToString(locale.language());
 
-    loadCatalog(m_appTranslator, AppCatalogPrefix, language, m_languageDir);
-    loadCatalog(m_qtTranslator, QtCatalogPrefix, language, m_languageDir);
+    if (language != EnglishCode) {
+        loadCatalog(m_appTranslator, AppCatalogPrefix, language, m_languageDir);
+        loadCatalog(m_qtTranslator, QtCatalogPrefix, language, m_languageDir);
+    }
+    installTranslators();
     showStatus(tr("Language changed to: %1").arg(languageName), 2000);
+}
+
+// English takes the translators out of the application, so that no text of
+// the language before stays behind. Removing them first keeps each in the
+// application once, Qt's before the program's, which is then asked first.
+void MainWindow::installTranslators()
+{
+    QCoreApplication::removeTranslator(&m_appTranslator);
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (m_language == EnglishCode)
+        return;
+    QCoreApplication::installTranslator(&m_qtTranslator);
+    QCoreApplication::installTranslator(&m_appTranslator);
 }
 
 void MainWindow::createLanguageMenu()
@@ -109,12 +149,7 @@ void MainWindow::createLanguageMenu()
     connect(group, &QActionGroup::triggered, this, &MainWindow::slotLanguageChanged);
 
     m_languageDir = findLanguageDir();
-    const QStringList files =
-        QDir(m_languageDir).entryList({AppCatalogPrefix + QLatin1String("*.qm")});
-    for (const QString &file : files) {
-        QString code = file.left(file.lastIndexOf(QLatin1Char('.')));
-        code.remove(0, code.indexOf(QLatin1Char('_')) + 1);
-
+    for (const QString &code : offeredLanguages(m_languageDir)) {
         auto *action = new QAction(QLocale::languageToString(QLocale(code).language()), this);
         action->setCheckable(true);
         action->setData(code);
@@ -122,9 +157,10 @@ void MainWindow::createLanguageMenu()
         group->addAction(action);
 
         if (code == m_language) {
-            loadCatalog(m_appTranslator, AppCatalogPrefix, action->data().toString(),
-                        m_languageDir);
-            loadCatalog(m_qtTranslator, QtCatalogPrefix, action->data().toString(), m_languageDir);
+            if (code != EnglishCode) {
+                loadCatalog(m_appTranslator, AppCatalogPrefix, code, m_languageDir);
+                loadCatalog(m_qtTranslator, QtCatalogPrefix, code, m_languageDir);
+            }
             action->setChecked(true);
             retranslateKeepingState();
             // The start-up load ran before the translators were installed,
@@ -161,7 +197,7 @@ void MainWindow::changeEvent(QEvent *event)
 
 // The form's retranslation writes every text afresh: the title loses the
 // document's name and modified marker (after which Quit would no longer ask),
-// the entry ID is emptied (Delete stops working) and the kind falls back to
+// the number of the entry still shown is emptied and the kind falls back to
 // Radio. What the user was working on is put back.
 void MainWindow::retranslateKeepingState()
 {

@@ -121,14 +121,20 @@ void MainWindow::openFile(const QString &path)
         }
         openPlsFile(path);
     } else if (path.endsWith(QLatin1String(".m3u"), Qt::CaseInsensitive)) {
-        if (hasDocument())
-            setModified();
-        openM3uFile(path);
+        importFile(path, &MainWindow::openM3uFile);
     } else if (path.endsWith(QLatin1String(".xspf"), Qt::CaseInsensitive)) {
-        if (hasDocument())
-            setModified();
-        openXspfFile(path);
+        importFile(path, &MainWindow::openXspfFile);
     }
+}
+
+// Imported rows are in no file the window could save to: they are unsaved
+// changes, or Save would stay disabled for the very rows to be converted.
+void MainWindow::importFile(const QString &path, void (MainWindow::*open)(const QString &))
+{
+    const int rows = ui->tableFile->rowCount();
+    (this->*open)(path);
+    if (hasDocument() || ui->tableFile->rowCount() > rows)
+        setModified();
 }
 
 // Rows whose address the radio-box cannot play are left out, and counted.
@@ -176,10 +182,20 @@ void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 }
 
 // A drop merges without asking: the user put the files there on purpose.
+// The files are opened only once the drop has returned: the program they
+// were dragged from waits for the drop to end, and a box about a broken file
+// would otherwise hold it up until the user closed the box.
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        paths << url.toLocalFile();
     event->acceptProposedAction();
-    for (const QUrl &url : urls)
-        openFile(url.toLocalFile());
+    QMetaObject::invokeMethod(
+        this,
+        [this, paths] {
+            for (const QString &path : paths)
+                openFile(path);
+        },
+        Qt::QueuedConnection);
 }

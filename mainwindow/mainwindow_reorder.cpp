@@ -3,7 +3,6 @@
 #include "mainwindow/rowdrag.h"
 #include "ui/ui_mainwindow.h"
 
-#include <QLabel>
 #include <QTableWidget>
 
 void MainWindow::setupRowDrag()
@@ -27,9 +26,7 @@ void MainWindow::slotMoveEntryDown()
 }
 
 // The row's own items move, so the kind kept beside the Type text goes with
-// them. lblEntryID names a place in the table, as Delete reads it; only when
-// it named the moved row does it follow the row, so that Delete still takes
-// the entry the user clicked.
+// them. The moved row ends current, and so in the editor with its new number.
 void MainWindow::moveEntry(int from, int to)
 {
     QTableWidget *table = ui->tableFile;
@@ -47,8 +44,5 @@ void MainWindow::moveEntry(int from, int to)
             table->setItem(to, c, items.at(c));
     }
     table->setCurrentCell(to, column);
-
-    if (ui->lblEntryID->text().toInt() - 1 == from)
-        ui->lblEntryID->setNum(to + 1);
     setModified();
 }

@@ -1,10 +1,14 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/commandline.h"
 #include "mainwindow/filedialog.h"
+#include "mainwindow/messagebox.h"
 #include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
+#include "playlist/plslayout.h"
 #include "ui/ui_mainwindow.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableWidget>
@@ -44,8 +48,15 @@ bool MainWindow::saveDocumentAs()
     // offered, that can only mean ours.
     if (!selectedFilter.isEmpty() && selectedFilter != filter)
         return false;
-    if (QFileInfo(name).suffix() != QLatin1String("pls"))
+    if (QFileInfo(name).suffix() != QLatin1String("pls")) {
         name += QLatin1String(".pls");
+        // The dialog asked about the name as typed; the file that is really
+        // replaced may be another one.
+        if (QFileInfo::exists(name) && !confirmReplace(name)) {
+            m_pathPlayList = previousPath;
+            return false;
+        }
+    }
 
     if (!savePlsFile(name)) {
         m_pathPlayList = previousPath;
@@ -95,5 +106,49 @@ bool MainWindow::savePlsFile(const QString &path)
         return false;
     setDocumentTitle(QFileInfo(path).fileName());
     m_lblFilePath->setText(path);
+    // An empty list is written as one file without entries.
+    offerStaleDeletion(path, qMax(1, int(plsFile::fileSizes(entries).size())));
     return true;
+}
+
+bool MainWindow::confirmReplace(const QString &path)
+{
+    const QString text =
+        tr("%1 already exists. Do you want to replace it?").arg(QFileInfo(path).fileName());
+    return MessageBox::question(this, QMessageBox::Question, tr("Kestrelpad"), text, {},
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+// The radio-box plays every numbered file it finds, so continuation files of
+// a longer earlier save would bring deleted stations back. Deleting files the
+// user did not name is theirs to decide; a batch run cannot ask and only says
+// which files they are.
+void MainWindow::offerStaleDeletion(const QString &path, int written)
+{
+    const QStringList stale = kestrel::pls::staleContinuationFiles(path, written);
+    if (stale.isEmpty())
+        return;
+    const int count = int(stale.size());
+    if (m_batchRun) {
+        CommandLine::printError(
+            tr("%n older continuation file(s) would still be played by the radio-box: %1", "",
+               count)
+                .arg(stale.join(QLatin1String(", "))));
+        return;
+    }
+    QString names = QFileInfo(stale.first()).fileName();
+    if (count > 1)
+        names += QStringLiteral(" \u2026 ") + QFileInfo(stale.last()).fileName();
+    const QString text =
+        tr("%n older continuation file(s) (%1) would still be played by the radio-box. "
+           "Delete them?",
+           "", count)
+            .arg(names);
+    if (MessageBox::question(this, QMessageBox::Question, tr("Kestrelpad"), text, {},
+                             QMessageBox::Yes | QMessageBox::No,
+                             QMessageBox::Yes) != QMessageBox::Yes)
+        return;
+    for (const QString &name : stale)
+        QFile::remove(name);
 }

@@ -22,19 +22,17 @@ void MessageBox::critical(QWidget *parent, const QString &title, const QString &
         QMessageBox::critical(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-QMessageBox::StandardButton MessageBox::question(QWidget *parent, const QString &text,
+QMessageBox::StandardButton MessageBox::question(QWidget *parent, QMessageBox::Icon icon,
+                                                 const QString &title, const QString &text,
                                                  const QString &informativeText,
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton)
 {
-    const Shown box{QMessageBox::NoIcon, {}, text, informativeText, buttons, defaultButton,
-                    parent != nullptr};
+    const Shown box{icon, title, text, informativeText, buttons, defaultButton, parent != nullptr};
     if (answering)
         return answer(box);
-    QMessageBox question(parent);
-    question.setText(text);
+    QMessageBox question(icon, title, text, buttons, parent);
     question.setInformativeText(informativeText);
-    question.setStandardButtons(buttons);
     question.setDefaultButton(defaultButton);
     return QMessageBox::StandardButton(question.exec());
 }

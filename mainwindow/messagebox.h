@@ -22,8 +22,9 @@ public:
     };
 
     static void critical(QWidget *parent, const QString &title, const QString &text);
-    // A box without a title of its own; Escape gives Cancel.
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &text,
+    // Escape gives Cancel where the buttons have one.
+    static QMessageBox::StandardButton question(QWidget *parent, QMessageBox::Icon icon,
+                                                const QString &title, const QString &text,
                                                 const QString &informativeText,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton);

@@ -1,17 +1,11 @@
 #include "playlist/m3ufile.h"
 
 #include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
+
+#include <algorithm>
 
 namespace {
-
-// Players put attributes after the tag ("#EXTM3U x-tvg-url=...") and some
-// editors write it in lower case; both are still the header.
-bool isHeader(QStringView line)
-{
-    const QLatin1String tag("#EXTM3U");
-    return line.startsWith(tag, Qt::CaseInsensitive) &&
-           (line.size() == tag.size() || line.at(tag.size()).isSpace());
-}
 
 // The title follows the first comma outside double quotes, because quoted
 // attribute values (tvg-name="Rock, Pop") may hold commas of their own. A
@@ -41,21 +35,26 @@ QStringView nextNonEmpty(kestrel::LineSplitter *lines)
     return {};
 }
 
-// Directives other than "#EXTINF" and addresses without a title line before
-// them are passed over. The first non-empty line after a title line is its
-// address, whatever it holds, even another "#EXTINF" line.
-void readExtended(kestrel::LineSplitter *lines, QList<m3uFile::Entry> *entries)
+// One rule for every file, with or without a header: players write the
+// header as "#EXTM3U", "#EXTM3U:" or "#EXTM3U8", and put directives such as
+// "#EXTVLCOPT:" or "#EXTGRP:" between a title line and its address. So no
+// line that begins with "#" is ever an address, and every other line is one,
+// titled by the last "#EXTINF" line since the entry before it.
+// Returns whether the text held any non-empty line.
+bool readLines(kestrel::LineSplitter *lines, QList<m3uFile::Entry> *entries)
 {
-    QStringView line;
-    while (lines->next(&line)) {
-        if (!kestrel::containsWord(line, QLatin1String("#extinf")))
-            continue;
-        const QString title = titleOf(line.trimmed()).toString();
-        const QStringView address = nextNonEmpty(lines);
-        if (address.isEmpty())
-            return;
-        entries->append(m3uFile::Entry{title, QUrl(address.toString())});
+    bool any = false;
+    QString title;
+    for (QStringView line = nextNonEmpty(lines); !line.isEmpty(); line = nextNonEmpty(lines)) {
+        if (!line.startsWith(u'#')) {
+            entries->append(m3uFile::Entry{title, QUrl(line.toString())});
+            title.clear();
+        } else if (kestrel::containsWord(line, QLatin1String("#extinf"))) {
+            title = titleOf(line).toString();
+        }
+        any = true;
     }
+    return any;
 }
 
 } // namespace
@@ -85,18 +84,7 @@ bool m3uFile::readBytes(QByteArray data)
 {
     const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
     kestrel::LineSplitter lines(decoded.text, decoded.cutAtNul);
-    const QStringView first = nextNonEmpty(&lines);
-    if (first.isEmpty())
-        return false;
-    if (isHeader(first)) {
-        readExtended(&lines, &m_entries);
-        return true;
-    }
-    // Without the header every non-empty line is an address, even one that
-    // starts with "#".
-    for (QStringView line = first; !line.isEmpty(); line = nextNonEmpty(&lines))
-        m_entries.append(Entry{QString(), QUrl(line.toString())});
-    return true;
+    return readLines(&lines, &m_entries);
 }
 
 void m3uFile::readFile(QString filename)
@@ -120,6 +108,19 @@ void m3uFile::readFile()
         emit readingFinished(0);
 }
 
+namespace {
+
+// An invalid address renders as an empty line, which would turn the entry
+// into nothing while the save reports success.
+bool allWritable(const QList<m3uFile::Entry> &entries)
+{
+    return std::all_of(entries.cbegin(), entries.cend(), [](const m3uFile::Entry &entry) {
+        return kestrel::isWritableUrl(entry.url);
+    });
+}
+
+} // namespace
+
 void m3uFile::saveSimpleFile(QString filename)
 {
     m_filename = filename;
@@ -129,6 +130,10 @@ void m3uFile::saveSimpleFile(QString filename)
 void m3uFile::saveSimpleFile()
 {
     emit startingWriting();
+    if (!allWritable(m_entries)) {
+        emit readingFinished(-5);
+        return;
+    }
     QString text;
     for (const Entry &entry : std::as_const(m_entries))
         text += kestrel::singleLine(entry.url.toString()) + u'\n';
@@ -144,6 +149,10 @@ void m3uFile::saveExtendedFile(QString filename)
 void m3uFile::saveExtendedFile()
 {
     emit startingWriting();
+    if (!allWritable(m_entries)) {
+        emit readingFinished(-5);
+        return;
+    }
     QString text = QStringLiteral("#EXTM3U\n");
     for (const Entry &entry : std::as_const(m_entries)) {
         text += QLatin1String("#EXTINF:-1,") + kestrel::singleLine(entry.title) + u'\n';

@@ -37,7 +37,8 @@ signals:
     void startingReading();
     void startingWriting();
     // 0 success, -1 cannot open/write, -2 no such file. A file without any
-    // non-empty line ends the read without this signal.
+    // non-empty line ends the read without this signal. -5 a save found an
+    // entry with an empty or invalid address and wrote nothing.
     void readingFinished(qint8 error);
 
 public slots:

@@ -39,6 +39,26 @@ void replaceLoneSurrogates(QString &text)
     }
 }
 
+// Files that are not UTF-8 were nearly all saved on Windows, in its Western
+// code page: Latin-1 except for 0x80-0x9F, where it puts the typographic
+// quotes, dashes, the ellipsis and the euro sign. Latin-1 would turn those
+// into invisible control characters. The five bytes the code page leaves
+// undefined keep their Latin-1 meaning, so no byte is lost.
+QString fromWindows1252(QByteArrayView bytes)
+{
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const uchar c = uchar(byte);
+        *out++ = QChar(c >= 0x80 && c < 0xA0 ? high[c - 0x80] : char16_t(c));
+    }
+    return text;
+}
+
 } // namespace
 
 PlaylistText decodePlaylistText(QByteArray bytes)
@@ -60,11 +80,11 @@ PlaylistText decodePlaylistText(QByteArray bytes)
     bool invalid = false;
     result.text = decodeWith(QStringDecoder::Utf8, view, &invalid);
     if (invalid) {
-        // Older files come from Latin-1 systems; one byte, one character keeps
-        // every byte of them readable. Free the failed attempt first so that
-        // at most one decoded copy lives beside the bytes.
+        // One byte, one character keeps every byte of an older file readable.
+        // Free the failed attempt first so that at most one decoded copy
+        // lives beside the bytes.
         result.text = QString();
-        result.text = QString::fromLatin1(view);
+        result.text = fromWindows1252(view);
     }
     return result;
 }

@@ -19,7 +19,7 @@ struct PlaylistText
 };
 
 // Decodes a whole file: UTF-16 when it begins with a UTF-16 byte-order mark,
-// otherwise UTF-8 when all of it is valid UTF-8 and Latin-1 when not; a
+// otherwise UTF-8 when all of it is valid UTF-8 and Windows-1252 when not; a
 // leading UTF-8 byte-order mark is skipped. Takes the bytes by value so that
 // they are released as soon as the text exists.
 PlaylistText decodePlaylistText(QByteArray bytes);

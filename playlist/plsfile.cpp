@@ -2,6 +2,9 @@
 
 #include "playlist/playlisttext.h"
 #include "playlist/plslayout.h"
+#include "playlist/streamaddress.h"
+
+#include <algorithm>
 
 plsFile::plsFile(QObject *parent)
     : QObject(parent)
@@ -57,13 +60,19 @@ void plsFile::saveFile(QString filename)
     saveFile();
 }
 
-// The whole list is laid out before the first file is opened, so an entry
-// that can never fit stops the save while every file on disk is unchanged.
+// The whole list is checked and laid out before the first file is opened, so
+// an entry without a valid address or one that can never fit stops the save
+// while every file on disk is unchanged.
 // Each file is replaced atomically; a failure stops at that file and leaves
 // it as it was.
 void plsFile::saveFile()
 {
     emit startingWriting();
+    if (!std::all_of(m_entries.cbegin(), m_entries.cend(),
+                     [](const Entry &entry) { return kestrel::isWritableUrl(entry.url); })) {
+        emit readingFinished(-5);
+        return;
+    }
     const kestrel::pls::Layout layout = kestrel::pls::layoutFiles(m_entries);
     if (layout.entryTooLong) {
         emit readingFinished(-4);

@@ -40,7 +40,8 @@ signals:
     void startingReading();
     void startingWriting();
     // 0 success, -1 cannot open/write, -2 no such file,
-    // -4 an entry is too long to fit into any file (nothing written).
+    // -4 an entry is too long to fit into any file, -5 an entry has an
+    // empty or invalid address (nothing written for either).
     void readingFinished(qint8 error);
 
 public slots:

@@ -4,13 +4,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 namespace kestrel::pls {
 
 namespace {
 
 // The radio-box reads at most 20 entries and 2 KiB per file; one entry is
-// kept in reserve, and the size is estimated in characters.
+// kept in reserve. Sizes are bytes in the encoding that the file is written
+// in, since the box counts what lies on the stick.
 constexpr int maxEntriesPerFile = 19;
 constexpr qsizetype maxFileSize = 2048;
 // "[playlist]" + CR LF, "NumberOfEntries=" with two digits, the CR LF before
@@ -22,6 +24,43 @@ constexpr qsizetype entryBreaks = 10;
 // What one entry may take so that it fits alone: 45 + 1993 + 10 = 2048.
 constexpr qsizetype entryBudget = maxFileSize - fixedSize - entryBreaks;
 
+bool isAscii(QStringView text)
+{
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+// Bytes that the text takes in the file. Every encoding the system may use
+// writes ASCII one byte a character, so only other text is encoded to count.
+qsizetype encodedSize(QStringView text)
+{
+    if (isAscii(text))
+        return text.size();
+    QStringEncoder encoder(QStringConverter::System, QStringConverter::Flag::Stateless);
+    return QByteArray(encoder.encode(text)).size();
+}
+
+// Number of characters (UTF-16 units) of the title that stay when at least
+// excess bytes are cut from its end. Whole characters are cut, a surrogate
+// pair with both halves, so no character is ever written in part. -1 when
+// the whole title is not enough.
+qsizetype keptTitleLength(QStringView title, qsizetype excess)
+{
+    qsizetype kept = title.size();
+    while (excess > 0 && kept > 0) {
+        qsizetype width = 1;
+        if (kept >= 2 && title.at(kept - 1).isLowSurrogate() &&
+            title.at(kept - 2).isHighSurrogate())
+            width = 2;
+        excess -= encodedSize(title.sliced(kept - width, width));
+        kept -= width;
+    }
+    return excess > 0 ? -1 : kept;
+}
+
 struct EntryLines
 {
     QString file;
@@ -29,7 +68,10 @@ struct EntryLines
     QString type;
     QString length;
 
-    qsizetype size() const { return file.size() + title.size() + type.size() + length.size(); }
+    qsizetype size() const
+    {
+        return encodedSize(file) + encodedSize(title) + type.size() + length.size();
+    }
 };
 
 EntryLines linesFor(const plsFile::Entry &entry, qsizetype number)
@@ -53,12 +95,10 @@ bool fitToBudget(EntryLines *lines, qsizetype number)
     if (excess <= 0)
         return true;
     const qsizetype prefix = QStringLiteral("Title%1=").arg(number).size();
-    if (lines->title.size() - excess < prefix)
+    const qsizetype kept = keptTitleLength(QStringView(lines->title).sliced(prefix), excess);
+    if (kept < 0)
         return false;
-    lines->title.chop(excess);
-    // Half a surrogate pair would be written as a replacement character.
-    if (lines->title.size() > prefix && lines->title.back().isHighSurrogate())
-        lines->title.chop(1);
+    lines->title.truncate(prefix + kept);
     return true;
 }
 
@@ -77,19 +117,16 @@ qsizetype fittedSize(const plsFile::Entry &entry, qsizetype number)
 {
     const qsizetype digits = digitCount(number);
     const QString title = singleLine(entry.title);
-    const qsizetype prefix = 5 + digits + 1; // "Title" k "="
-    const qsizetype titleLine = prefix + title.size();
-    const qsizetype size = 4 + digits + 1 + singleLine(entry.url.toString()).size() + titleLine +
-                           (entry.type != 1 ? 11 : 0) + 6 + digits + 3;
+    const qsizetype titleBytes = encodedSize(title);
+    const qsizetype size = 4 + digits + 1 + encodedSize(singleLine(entry.url.toString())) + 5 +
+                           digits + 1 + titleBytes + (entry.type != 1 ? 11 : 0) + 6 + digits + 3;
     const qsizetype excess = size - entryBudget;
     if (excess <= 0)
         return size;
-    const qsizetype kept = titleLine - excess;
-    if (kept < prefix)
+    const qsizetype kept = keptTitleLength(title, excess);
+    if (kept < 0)
         return -1;
-    if (kept > prefix && title.at(kept - prefix - 1).isHighSurrogate())
-        return size - excess - 1;
-    return size - excess;
+    return size - titleBytes + encodedSize(QStringView(title).first(kept));
 }
 
 } // namespace
@@ -140,14 +177,30 @@ QString fileText(const QList<plsFile::Entry> &entries, const FilePart &part)
     return lines.join(QStringLiteral("\r\n"));
 }
 
+// The number goes before the last suffix, so that "my.radio.pls" and
+// "radio.txt.pls" continue under their own names and never in the files of
+// an unrelated "my.pls" or "radio.pls".
 QString continuationName(const QString &path, int number)
 {
     if (number == 0)
         return path;
     const QFileInfo info(path);
-    return QStringLiteral("%1%2%3%4.%5")
-        .arg(info.absolutePath(), QString(QDir::separator()), info.baseName(),
-             QString::number(number), info.suffix());
+    QString name =
+        info.absolutePath() + QDir::separator() + info.completeBaseName() + QString::number(number);
+    if (!info.suffix().isEmpty())
+        name += QLatin1Char('.') + info.suffix();
+    return name;
+}
+
+QStringList staleContinuationFiles(const QString &path, int written)
+{
+    QStringList stale;
+    for (int number = qMax(written, 1);; ++number) {
+        const QString name = continuationName(path, number);
+        if (!QFileInfo(name).isFile())
+            return stale;
+        stale.append(name);
+    }
 }
 
 } // namespace kestrel::pls

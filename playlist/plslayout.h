@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // How a PLS entry list is split over files that the radio-box accepts. The
 // writer and plsFile::fileSizes both use it, so the counts shown to the user
@@ -25,17 +26,22 @@ struct Layout
     bool entryTooLong = false;
 };
 
-// Splits the list into files of at most 19 entries and 2048 characters by the
-// writer's estimate. An empty list gives one file without entries.
+// Splits the list into files of at most 19 entries and 2048 bytes in the
+// encoding that the writer uses. An empty list gives one file without entries.
 Layout layoutFiles(const QList<plsFile::Entry> &entries);
 
 // The complete text of one file of a layout, lines ended by CR LF.
 QString fileText(const QList<plsFile::Entry> &entries, const FilePart &part);
 
 // Name of the file with the given number in a save to path: path itself for
-// 0, else dir/base + number + "." + suffix (base up to the first dot, suffix
-// after the last one).
+// 0, else dir/base + number + "." + suffix, where the suffix is the part
+// after the last dot and the base everything before it.
 QString continuationName(const QString &path, int number);
+
+// Continuation files of path beyond the first written ones that an earlier,
+// longer save left behind: numbers written, written + 1, ... for as long as
+// such a file exists. The radio-box would play them with the new ones.
+QStringList staleContinuationFiles(const QString &path, int written);
 
 } // namespace kestrel::pls
 

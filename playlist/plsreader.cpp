@@ -154,9 +154,9 @@ const TitleLine *titleFor(const TitleIndex &titles, QStringView fileLine)
 
 } // namespace
 
-// Any line that mentions "file" starts an entry, whatever its numbering. One
-// pass notes every File line and the first line of every title key, so the
-// work grows with the file's size and not with its square.
+// A line that begins with "File" and holds "=" starts an entry, whatever its
+// numbering. One pass notes every File line and the first line of every
+// title key, so the work grows with the file's size and not with its square.
 void plsFile::readBytes(QByteArray data)
 {
     const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
@@ -170,20 +170,27 @@ void plsFile::readBytes(QByteArray data)
             waitingForNext->next = line;
             waitingForNext = nullptr;
         }
-        if (kestrel::containsWord(line, QLatin1String("file")))
+        const QStringView start = line.trimmed();
+        if (start.startsWith(u'#') || start.startsWith(u';'))
+            continue;
+        if (kestrel::startsWithWord(start, QLatin1String("file")) && start.contains(u'=')) {
             fileLines.append(line);
-        const QStringView key = keyPart(line).trimmed();
+            continue;
+        }
+        const QStringView key = keyPart(start).trimmed();
         if (kestrel::startsWithWord(key, QLatin1String("title")))
             waitingForNext = titles.addFirst(key, line);
     }
+    // Hand-made files lose or misnumber a Title line now and then; the
+    // station is still there, only without a name.
     for (const QStringView fileLine : std::as_const(fileLines)) {
         const TitleLine *title = titleFor(titles, fileLine);
-        if (!title)
-            continue;
         Entry entry;
-        entry.title = valuePart(title->line).trimmed().toString();
+        // Empty rather than null, as an empty Title line gives it, so that
+        // the entry compares equal to itself once saved and read back.
+        entry.title = title ? valuePart(title->line).trimmed().toString() : QStringLiteral("");
         entry.url = QUrl(addressOf(fileLine));
-        entry.type = isTvMarker(title->next) ? 2 : 1;
+        entry.type = title && isTvMarker(title->next) ? 2 : 1;
         m_entries.append(entry);
     }
 }

@@ -1,6 +1,7 @@
 #include "playlist/xspffile.h"
 
 #include "playlist/playlisttext.h"
+#include "playlist/streamaddress.h"
 
 #include <QDebug>
 #include <QXmlStreamReader>
@@ -48,6 +49,16 @@ void logParseError(const QString &description)
 bool declaresEntities(const QXmlStreamReader &xml)
 {
     return !xml.entityDeclarations().isEmpty();
+}
+
+// Namespaces are not processed: exporters write declarations that the
+// namespace rules refuse (xmlns:omx=""), and one such line must not cost the
+// whole playlist. An element is known by its name after any prefix.
+QStringView localName(const QXmlStreamReader &xml)
+{
+    const QStringView name = xml.qualifiedName();
+    const qsizetype colon = name.lastIndexOf(u':');
+    return colon < 0 ? name : name.sliced(colon + 1);
 }
 
 // What one track element has given so far.
@@ -100,6 +111,7 @@ qint8 xspfFile::readDevice(QIODevice *device)
 // without child elements: reading them in would recurse on nested input.
 qint8 xspfFile::readXml(QXmlStreamReader *xml)
 {
+    xml->setNamespaceProcessing(false);
     Track track;
     while (!xml->atEnd()) {
         const QXmlStreamReader::TokenType token = xml->readNext();
@@ -107,14 +119,15 @@ qint8 xspfFile::readXml(QXmlStreamReader *xml)
             logParseError(QStringLiteral("entity declarations are not accepted"));
             return -3;
         }
-        const QStringView name = xml->name();
+        const QStringView name = localName(*xml);
         if (token == QXmlStreamReader::StartElement) {
             if (name == u"track") {
                 if (track.depth++ == 0)
                     track = Track{1, {}, {}};
             } else if (track.depth > 0 && (name == u"title" || name == u"location")) {
                 QString &field = name == u"title" ? track.title : track.location;
-                const QString text = xml->readElementText();
+                // Pretty-printers put the text on a line of its own.
+                const QString text = xml->readElementText().trimmed();
                 if (field.isEmpty())
                     field = text;
             }
@@ -157,9 +170,16 @@ void xspfFile::saveFile(QString filename)
     saveFile();
 }
 
+// An invalid address renders as an empty location, which would turn the
+// entry into nothing while the save reports success.
 void xspfFile::saveFile()
 {
     emit startingWriting();
+    if (!std::all_of(m_entries.cbegin(), m_entries.cend(),
+                     [](const Entry &entry) { return kestrel::isWritableUrl(entry.url); })) {
+        emit readingFinished(-5);
+        return;
+    }
     QSaveFile file(m_filename);
     if (!file.open(QIODevice::WriteOnly)) {
         emit readingFinished(-1);

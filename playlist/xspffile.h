@@ -38,7 +38,8 @@ signals:
     void startingReading();
     void startingWriting();
     // 0 success, -1 cannot open/write, -2 no such file, -3 the XML is broken
-    // or declares entities (tracks before the fault stay in the list).
+    // or declares entities (tracks before the fault stay in the list), -5 a
+    // save found an entry with an empty or invalid address and wrote nothing.
     void readingFinished(qint8 error);
 
 public slots:

@@ -4,13 +4,15 @@
 KESTREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Every Debian package the project uses, for building, testing, benchmarks,
-# fuzzing, translations and the headless display.
+# fuzzing, translations, the headless display and the Debian package with
+# Debian's own checks of it.
 KESTREL_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
     libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth x11-utils
+    dpkg-dev lintian desktop-file-utils appstream
 )
 
 kestrel_missing_packages() {

@@ -115,7 +115,7 @@ void TestCommandLine::run_data()
          {{"LIST.PLS", "-i", "talk.xspf"},
           true,
           0,
-          "Kestrelpad|2||0|Harbour Radio|Folk Corner",
+          "* Kestrelpad|2||4|Harbour Radio|Folk Corner",
           "",
           ""}},
         {"batch: the README's conversion",
@@ -139,6 +139,13 @@ void TestCommandLine::run_data()
           "",
           skipped,
           "out.pls=skipped.pls"}},
+        {"batch: older continuation files are named, not deleted",
+         {{"-q", "-i", "news.m3u", "-o", "old.pls"},
+          false,
+          0,
+          "",
+          "1 older continuation file(s) would still be played by the radio-box: %1/old1.pls\n",
+          "old.pls=news.pls"}},
         {"batch: reading only", {{"-q", "-i", "talk.xspf"}, false, 0, "", "", ""}},
         {"batch: output under a regular file",
          {{"-q", "-i", "news.m3u", "-o", "news.m3u/out.pls"},
@@ -191,7 +198,7 @@ void TestCommandLine::run()
 
     QTemporaryDir dir, runtime;
     for (const char *name : {"jazz.pls", "LIST.PLS", "news.m3u", "radio.M3U", "talk.xspf",
-                             "skipped.pls", "broken.xspf"})
+                             "skipped.pls", "broken.xspf", "old1.pls"})
         QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + QString(name), dir.filePath(name)));
     const QByteArray settings = "[Kestrel]\nPathPlayList=/nowhere\nPosition=@Point(7 9)\n";
     QVERIFY(writeBytes(dir.filePath("settings.ini"), settings));
@@ -216,7 +223,8 @@ void TestCommandLine::run()
     QCOMPARE(process.exitCode(), c.exitCode);
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()),
              QString(c.out).replace("%1", QDir(dir.path()).canonicalPath()));
-    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), c.err);
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()),
+             QString(c.err).replace("%1", QDir(dir.path()).canonicalPath()));
     const QString written = c.written.section('=', 0, 0);
     QStringList files = before + QStringList(written);
     files.removeAll(QString());

@@ -15,6 +15,7 @@ using Button = QMessageBox::StandardButton;
 namespace {
 
 const QString BadAddress = "The url of the stream must start with http:// or udp://!";
+const QString NotValid = "The address of the stream is not valid!";
 const QString CannotOpen = "Couldn't open the file!";
 // Jazz and News, as the two-entry example of the format lays them out.
 const QString JazzAndNews = TEST_DATA_DIR "/written/jazz-news.pls";
@@ -99,10 +100,10 @@ private slots:
 };
 
 // Steps on a saved playlist of A (radio), B (TV) and C, separated by "; ":
-// "click <row>", "type <title|address|kind>", "down" (the arrow key in the
-// table), or a command for Editor::run(). Then the titles, the row added or
-// changed as it is then, the number in the editor, whether the title is
-// marked, and whether the box about the address came.
+// "click <row>", "type <title|address|kind>", "down" or "up" (arrow keys in
+// the table), or a command for Editor::run(). Then the titles, the row added
+// or changed as it is then, the number in the editor, whether the title is
+// marked, and the box about the address, if any.
 void TestEditing::edit_data()
 {
     QTest::addColumn<QString>("steps");
@@ -111,39 +112,55 @@ void TestEditing::edit_data()
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("entryId");
     QTest::addColumn<bool>("marked");
-    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("box");
 
     addRow("add http radio", "type D|http://d:8000/live|Radio; btnAdd", "ABCD", 3,
-           "D|http://d:8000/live|Radio|1", "", true, false);
+           "D|http://d:8000/live|Radio|1", "", true, "");
     addRow("add udp TV from the Stream menu", "type D|udp://239.1.2.3:4|TV; actionAdd", "ABCD", 3,
-           "D|udp://239.1.2.3:4|TV|2", "", true, false);
+           "D|udp://239.1.2.3:4|TV|2", "", true, "");
     addRow("add, scheme in capitals", "type D|HTTP://d/|Radio; btnAdd", "ABCD", 3,
-           "D|HTTP://d/|Radio|1", "", true, false);
-    addRow("add https refused", "type D|https://d/|Radio; btnAdd", "ABC", -1, "", "", false, true);
+           "D|HTTP://d/|Radio|1", "", true, "");
+    addRow("add https refused", "type D|https://d/|Radio; btnAdd", "ABC", -1, "", "", false,
+           BadAddress);
     addRow("add without scheme refused", "type D|www.d.com/live|TV; btnAdd", "ABC", -1, "", "",
-           false, true);
+           false, BadAddress);
+    addRow("add with a port out of range", "type D|http://radio.example:80800/live|Radio; btnAdd",
+           "ABC", -1, "", "", false, NotValid);
+    addRow("add with a blank in the host", "type D|http://my radio/x|TV; btnAdd", "ABC", -1, "", "",
+           false, NotValid);
+    addRow("add with a bad escape in the host", "type D|http://a%zz/|Radio; btnAdd", "ABC", -1, "",
+           "", false, NotValid);
+    addRow("add of a scheme without host", "type D|http:|Radio; btnAdd", "ABC", -1, "", "", false,
+           NotValid);
+    addRow("add trims blanks around the address", "type D|  http://d/live |Radio; btnAdd", "ABCD",
+           3, "D|http://d/live|Radio|1", "", true, "");
     addRow("change radio row to TV", "click 0; type A2|udp://a:2|TV; btnEdit", "A2BC", 0,
-           "A2|udp://a:2|TV|2", "1", true, false);
+           "A2|udp://a:2|TV|2", "1", true, "");
     addRow("change TV row to radio from the Stream menu",
            "click 1; type B2|http://b2/|Radio; actionEdit", "AB2C", 1, "B2|http://b2/|Radio|1", "2",
-           true, false);
-    // The editor still holds the clicked row; the row made current by the
-    // keyboard is the one overwritten.
-    addRow("change the row made current by keyboard", "click 0; down; btnEdit", "AAC", 1,
-           "A|http://a/|Radio|1", "1", true, false);
+           true, "");
+    // The editor follows the current row, however it became current, so
+    // Change and Delete take the entry that the editor shows.
+    addRow("change the row reached by the arrow key",
+           "click 0; down; type N|http://n/|Radio; btnEdit", "ANC", 1, "N|http://n/|Radio|1", "2",
+           true, "");
     addRow("change without current row", "type X|http://x/|TV; btnEdit", "ABC", -1, "", "", false,
-           false);
+           "");
     addRow("change to https refused", "click 0; type A2|https://a/|TV; btnEdit", "ABC", -1, "", "1",
-           false, true);
-    addRow("delete by Del key", "click 1; Del", "AC", -1, "", "2", true, false);
-    // The number in the editor stays, and now names the row that moved up.
-    addRow("delete twice removes the follower", "click 0; Del; btnDelete", "C", -1, "", "1", true,
-           false);
-    addRow("delete from the Stream menu", "click 2; actionDelete", "AB", -1, "", "3", true, false);
+           false, BadAddress);
+    addRow("change to an unclosed IPv6 host", "click 0; type A2|http://[::1/x|TV; btnEdit", "ABC",
+           -1, "", "1", false, NotValid);
+    addRow("delete by Del key", "click 1; Del", "AC", -1, "", "2", true, "");
+    addRow("delete the row reached by the arrow keys", "click 0; down; down; Del", "AB", -1, "",
+           "2", true, "");
+    addRow("delete a row moved by the keyboard",
+           "type D|http://d/|Radio; btnAdd; click 2; up; Ctrl+Down; btnDelete", "ACD", -1, "", "3",
+           true, "");
+    addRow("delete from the Stream menu", "click 2; actionDelete", "AB", -1, "", "2", true, "");
     addRow("delete with nothing clicked marks nothing", "btnDelete; Del", "ABC", -1, "", "", false,
-           false);
-    addRow("delete beyond the last row marks nothing", "click 2; Del; Ctrl+S; btnDelete", "AB", -1,
-           "", "3", false, false);
+           "");
+    addRow("deleting every row clears the editor", "click 0; Del; Del; Del; Ctrl+S; btnDelete", "",
+           -1, "", "", false, "");
 }
 
 void TestEditing::edit()
@@ -154,41 +171,49 @@ void TestEditing::edit()
     QFETCH(QString, row);
     QFETCH(QString, entryId);
     QFETCH(bool, marked);
-    QFETCH(bool, refused);
+    QFETCH(QString, box);
 
     Editor editor;
     editor.add("A", "http://a/");
     editor.add("B", "udp://239.0.0.2:5000", true);
     editor.add("C", "http://c/");
     QVERIFY(editor.saveAs("radio.pls"));
-    if (refused)
+    if (!box.isEmpty())
         MessageBox::setNextAnswer(QMessageBox::Ok);
-    QString typed;
+    QString typed = "C|http://c/|Radio";
     for (const QString &step : steps.split("; ")) {
         const QString argument = step.section(' ', 1);
+        const bool hadCurrent = editor.table()->currentRow() >= 0;
         if (step.startsWith("click "))
             editor.clickRow(argument.toInt());
         else if (step.startsWith("type "))
             editor.type(argument.section('|', 0, 0), argument.section('|', 1, 1),
                         argument.endsWith("|TV"));
-        else if (step == "down")
-            QTest::keyClick(editor.table(), Qt::Key_Down);
+        else if (step == "down" || step == "up")
+            QTest::keyClick(editor.table(), step == "up" ? Qt::Key_Up : Qt::Key_Down);
         else
             editor.run(step);
-        typed = step.startsWith("type ") ? argument : step.startsWith("click ") ? "" : typed;
+        if (step.startsWith("type "))
+            typed = argument;
+        else if ((hadCurrent || editor.table()->currentRow() >= 0) &&
+                 !QStringList{"btnAdd", "actionAdd", "btnEdit", "actionEdit"}.contains(step))
+            typed.clear(); // the current row may have changed
     }
 
-    QCOMPARE(boxTexts(), refused ? QStringList{BadAddress} : QStringList());
+    QCOMPARE(boxTexts().join(""), box);
     QCOMPARE(editor.titles(), titles);
     QCOMPARE(editor.rows().value(touched), row);
     QCOMPARE(editor.statusLabels().value(0), QString::number(editor.rows().size()));
     QCOMPARE(editor.entryId(), entryId);
     QCOMPARE(editor.title(), (marked ? "* " : "") + QStringLiteral("radio.pls - Kestrelpad"));
     QCOMPARE(editor.enabledActions(), marked ? 4 : 0);
-    // What was typed stays in the editor, to be corrected or reused.
-    if (!typed.isEmpty())
-        QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text(),
-                 typed.section('|', 0, 1));
+    // What was typed stays in the editor, to be corrected or reused; else the
+    // editor shows the row that its number names, or nothing.
+    const QString kind = editor.typeCombo()->currentText();
+    QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text() + '|' + kind,
+             !typed.isEmpty()    ? typed
+             : entryId.isEmpty() ? "||" + kind
+                                 : editor.rows().value(entryId.toInt() - 1).section('|', 0, 2));
 }
 
 // A language change rewrites the Type texts; the click and the save read the
@@ -211,66 +236,118 @@ void TestEditing::kindBesideText()
 }
 
 // Saves of Jazz and News: new, or named "lists/radio.pls" before News came,
-// or with an entry too long for any file. The Save as dialog is answered with
-// a name, or with one in a folder that is a file ("blocked"), reporting the
-// filter it offered, none, or another one.
+// or with an entry too long for any file; or of the two rows of news.m3u
+// "imported" through Open. The Save as dialog is answered with a name, or
+// with one in a folder that is a file ("blocked"), reporting the filter it
+// offered, none, or another one. Files of an older list may lie there, and
+// a question about them is answered Yes or No.
 void TestEditing::save_data()
 {
     QTest::addColumn<QString>("playlist");
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter"); // "offered": the one the window offered
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("box");
 
     const QString offered = "offered", tooLong = "An entry is too long for the radio-box!";
-    addRow("no suffix", "new", "actionSaveAs", "radio", offered, "radio.pls", "");
-    addRow("other suffix", "new", "actionSaveAs", "radio.txt", offered, "radio.txt.pls", "");
-    addRow("suffix in capitals", "new", "actionSaveAs", "radio.PLS", offered, "radio.PLS.pls", "");
-    addRow("dots before the suffix", "new", "actionSaveAs", "my.radio.pls", offered, "my.radio.pls",
+    const QString replace = "radio.pls already exists. Do you want to replace it?";
+    const QString stale = "2 older continuation file(s) (radio1.pls \u2026 radio2.pls) would "
+                          "still be played by the radio-box. Delete them?";
+    const QString older = "radio1.pls radio2.pls";
+    addRow("no suffix", "new", "actionSaveAs", "radio", offered, "", "", "radio.pls", "");
+    addRow("other suffix", "new", "actionSaveAs", "radio.txt", offered, "", "", "radio.txt.pls",
            "");
-    addRow("no filter reported", "new", "Ctrl+S", "radio", "", "radio.pls", "");
-    addRow("another filter reported", "new", "Ctrl+S", "radio", "PLS Playlist", "", "");
-    addRow("new, folder is a file", "new", "Ctrl+S", "blocked", offered, "", CannotOpen);
-    addRow("named, folder is a file", "named", "actionSaveAs", "blocked", offered, "", CannotOpen);
-    addRow("an entry too long", "too-long", "Ctrl+S", "radio", offered, "", tooLong);
+    addRow("suffix in capitals", "new", "actionSaveAs", "radio.PLS", offered, "", "",
+           "radio.PLS.pls", "");
+    addRow("dots before the suffix", "new", "actionSaveAs", "my.radio.pls", offered, "", "",
+           "my.radio.pls", "");
+    addRow("no filter reported", "new", "Ctrl+S", "radio", "", "", "", "radio.pls", "");
+    addRow("another filter reported", "new", "Ctrl+S", "radio", "PLS Playlist", "", "", "", "");
+    addRow("new, folder is a file", "new", "Ctrl+S", "blocked", offered, "", "", "", CannotOpen);
+    addRow("named, folder is a file", "named", "actionSaveAs", "blocked", offered, "", "", "",
+           CannotOpen);
+    addRow("an entry too long", "too-long", "Ctrl+S", "radio", offered, "", "", "", tooLong);
+    addRow("imported M3U, then Save", "imported", "Ctrl+S", "radio", offered, "", "", "radio.pls",
+           "");
+    addRow("radio.pls there, replace", "new", "actionSaveAs", "radio", offered, "radio.pls", "Yes",
+           "radio.pls", replace);
+    addRow("radio.pls there, keep it", "new", "actionSaveAs", "radio", offered, "radio.pls", "No",
+           "", replace);
+    addRow("older files, delete them", "new", "Ctrl+S", "radio.pls", offered, older, "Yes",
+           "radio.pls", stale);
+    addRow("older files, keep them", "new", "Ctrl+S", "radio.pls", offered, older, "No",
+           "radio.pls", stale);
 }
 
 // The window names the file only once it is on disk: after a failed write the
 // playlist still counts as unsaved (closing still asks), and the next dialog
-// starts where it did before.
+// starts where it did before. Files the user keeps stay as they were.
 void TestEditing::save()
 {
     QFETCH(QString, playlist);
     QFETCH(QString, command);
     QFETCH(QString, name);
     QFETCH(QString, filter);
+    QFETCH(QString, old);
+    QFETCH(QString, answer);
     QFETCH(QString, written);
     QFETCH(QString, box);
 
     Editor editor;
     QVERIFY(QDir(editor.dir.path()).mkdir("lists"));
-    editor.add("Jazz", "http://jazz.example/stream");
+    const QByteArray oldBytes = bytesOf(TEST_DATA_DIR "/open/LIST.PLS");
+    const QStringList oldFiles = old.split(' ', Qt::SkipEmptyParts);
+    for (const QString &file : oldFiles)
+        QVERIFY(writeBytes(editor.path(file), oldBytes));
+    if (playlist == "imported") {
+        FileDialog::setNextAnswer(TEST_DATA_DIR "/open/news.m3u");
+        editor.trigger("actionOpen");
+        FileDialog::takeShown();
+    } else {
+        editor.add("Jazz", "http://jazz.example/stream");
+    }
     if (playlist == "named")
         QVERIFY(editor.saveAs("lists/radio.pls"));
-    editor.add("News", "udp://239.0.0.1:1234", true);
+    if (playlist != "imported")
+        editor.add("News", "udp://239.0.0.1:1234", true);
     if (playlist == "too-long")
         editor.add("Endless", "http://long.example/" + QString(2100, 'a'));
     const QStringList before = state(editor);
     const QString path = name == "blocked" ? impossiblePath(editor, "radio") : editor.path(name);
     filter == "offered" ? FileDialog::setNextAnswer(path) : FileDialog::setNextAnswer(path, filter);
     if (!box.isEmpty())
-        MessageBox::setNextAnswer(QMessageBox::Ok);
+        MessageBox::setNextAnswer(answer == "Yes"  ? QMessageBox::Yes
+                                  : answer == "No" ? QMessageBox::No
+                                                   : QMessageBox::Ok);
     editor.run(command);
     const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
     QCOMPARE(dialogs.size(), 1);
     QCOMPARE(dialogs[0].caption + ' ' + dialogs[0].filter,
              QStringLiteral("Kestrelpad PLS Playlist (*.pls)"));
-    QCOMPARE(boxTexts().join(""), box);
+    const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
+    QCOMPARE(boxes.size(), int(!box.isEmpty()));
+    for (const MessageBox::Shown &shown : boxes) {
+        QCOMPARE(shown.text, box);
+        if (!answer.isEmpty()) // the default keeps what is there, but stale files
+            QVERIFY(shown.buttons == (QMessageBox::Yes | QMessageBox::No) &&
+                    shown.defaultButton ==
+                        (old == "radio.pls" ? QMessageBox::No : QMessageBox::Yes));
+    }
 
-    QCOMPARE(plsFiles(editor), QStringList(written).filter("."));
+    QStringList files =
+        QStringList(written).filter(".") + (answer == "No" ? oldFiles : QStringList());
+    files.removeDuplicates();
+    files.sort();
+    QCOMPARE(plsFiles(editor), files);
+    for (const QString &file : oldFiles)
+        if (files.contains(file) && file != written)
+            QCOMPARE(bytesOf(editor.path(file)), oldBytes);
     if (!written.isEmpty()) {
-        QCOMPARE(bytesOf(editor.path(written)), bytesOf(JazzAndNews));
+        QCOMPARE(bytesOf(editor.path(written)),
+                 bytesOf(playlist == "imported" ? TEST_DATA_DIR "/written/news.pls" : JazzAndNews));
         QCOMPARE(state(editor).mid(0, 4),
                  QStringList({written + " - Kestrelpad", "2", editor.path(written), "0"}));
         return;
@@ -384,8 +461,7 @@ void TestEditing::moveRow_data()
     addRow("top row up", "actionMoveUp", 0, 0, "ABC", "1");
     addRow("bottom row down by shortcut", "Ctrl+Down", 2, 2, "ABC", "3");
     addRow("no current row", "actionMoveUp", -1, -1, "ABC", "");
-    // The number names a place, as Delete reads it; only the moved row takes it along.
-    addRow("clicked row elsewhere", "actionMoveUp", 0, 2, "ACB", "1");
+    addRow("current row, not the clicked one", "actionMoveUp", 0, 2, "ACB", "2");
     addRow("drag A onto the lower half of C", "drag:2:4", 0, 0, "BCA", "3");
     addRow("drag C onto the upper half of A", "drag:0:-4", 2, 2, "CAB", "1");
     addRow("drag TV row below the last row", "drag:2:40", 1, 1, "ACB", "3");
@@ -428,6 +504,7 @@ void TestEditing::moveRow()
     QCOMPARE(table->currentRow(), now);
     QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), now);
     QCOMPARE(editor.entryId(), entryId);
+    QCOMPARE(editor.titleEdit()->text(), now < 0 ? QString() : titles.mid(now, 1));
     QCOMPARE(editor.window->isModified(), titles != "ABC");
 }
 

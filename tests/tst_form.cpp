@@ -1,5 +1,6 @@
-// The main window's form (names, tree, cells, texts, shortcuts, menus) and
-// the About boxes.
+// The main window's form (names, tree, cells, texts, shortcuts, menus), the
+// keyboard's way through it, the result boxes of playlist files, and the
+// About boxes.
 
 #include "windowtest.h"
 
@@ -61,11 +62,13 @@ private slots:
     void init() { answerDialogs(); }
     void cleanup() { checkAnswersUsed(); }
     void form();
+    void keyboard();
+    void resultCodes_data();
+    void resultCodes();
     void aboutBox();
 };
 
-// Depth first in creation order, which is also the editor's focus chain.
-// Layouts are left out: how the widgets are spaced is no contract.
+// Depth first in creation order. Layouts are left out: how the widgets are spaced is no contract.
 void TestForm::form()
 {
     Editor editor;
@@ -79,14 +82,14 @@ void TestForm::form()
     const QStringList expected{
         "MainWindow: QAction actionNew '&New' Ctrl+N",
         "MainWindow: QAction actionSave '&Save' Ctrl+S",
-        "MainWindow: QAction actionSaveAs 'Save &as...'",
+        "MainWindow: QAction actionSaveAs 'Save &as...' Ctrl+Shift+S",
         "MainWindow: QAction actionQuit '&quit' Ctrl+Q",
         "MainWindow: QAction actionAdd '&add'",
         "MainWindow: QAction actionEdit '&change'",
         "MainWindow: QAction actionDelete '&delete' Del",
         "MainWindow: QAction actionAbout '&About...'",
         "MainWindow: QAction actionAboutQt 'About &Qt'",
-        "MainWindow: QAction actionOpen '&Open...'",
+        "MainWindow: QAction actionOpen '&Open...' Ctrl+O",
         "MainWindow: QAction actionClose '&Close'",
         "MainWindow: QAction actionMoveUp 'Move &up' Ctrl+Up",
         "MainWindow: QAction actionMoveDown 'Move d&own' Ctrl+Down",
@@ -124,6 +127,72 @@ void TestForm::form()
     QCOMPARE(QImage(":/images/program.png").size(), QSize(128, 128));
     QVERIFY(QImage(":/images/program.png").hasAlphaChannel());
     QCOMPARE(editor.window->windowIcon().availableSizes(), QList<QSize>{QSize(128, 128)});
+}
+
+// Without a mouse: the window opens for typing a title; Tab walks the
+// editor in the order an entry is made, then the list and Quit; in the list
+// the arrow keys choose the entry that the editor shows and Del removes.
+void TestForm::keyboard()
+{
+    Editor editor;
+    QVERIFY(editor.active);
+    editor.importRows({"A", "B", "C"});
+    const auto focus = [] { return QApplication::focusWidget()->objectName(); };
+    const auto shown = [&] {
+        const QModelIndexList selected = editor.table()->selectionModel()->selectedRows();
+        return editor.titleEdit()->text() + ' ' + editor.entryId() + ' ' +
+               (selected.size() == 1 ? QString::number(selected.at(0).row() + 1) : "-");
+    };
+    QStringList chain{focus()};
+    for (int step = 0; step < 8; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << focus();
+        if (chain.last() == "tableFile")
+            QCOMPARE(shown(), QStringLiteral("A 1 1"));
+    }
+    QCOMPARE(chain.join(' '), QStringLiteral("leditTitle leditURL comboType btnAdd btnEdit "
+                                             "btnDelete tableFile btnQuit leditTitle"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(focus(), QStringLiteral("tableFile"));
+    QStringList seen;
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Up, Qt::Key_Home, Qt::Key_Delete}) {
+        QTest::keyClick(editor.table(), key);
+        seen << shown();
+    }
+    QCOMPARE(seen.join(','), QStringLiteral("B 2 2,C 3 3,B 2 2,A 1 1,B 1 1"));
+    QCOMPARE(editor.titles(), QStringLiteral("BC"));
+}
+
+// A critical box titled Kestrelpad, with OK only, for each failure.
+void TestForm::resultCodes_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("box");
+    addRow("success shows done", 0, "");
+    addRow("cannot open", -1, "Couldn't open the file!");
+    addRow("missing", -2, "The file doesn't exist!");
+    addRow("broken xml", -3, "Error while parsing the xml-file!");
+    addRow("entry too long", -4, "An entry is too long for the radio-box!");
+    addRow("entry without valid address", -5, "An entry has no valid address!");
+    addRow("unknown code", -7, "");
+}
+
+void TestForm::resultCodes()
+{
+    QFETCH(int, code);
+    QFETCH(QString, box);
+    Editor editor;
+    if (!box.isEmpty())
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+    QVERIFY(QMetaObject::invokeMethod(editor.window, "errors", Q_ARG(qint8, qint8(code))));
+    const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
+    QCOMPARE(boxes.size(), int(!box.isEmpty()));
+    for (const MessageBox::Shown &shown : boxes)
+        QVERIFY(shown.title == "Kestrelpad" && shown.text == box && shown.hasParent &&
+                shown.icon == QMessageBox::Critical && shown.buttons == QMessageBox::Ok);
+    QCOMPARE(editor.status(), code == 0 ? "done" : "");
 }
 
 void TestForm::aboutBox()

@@ -180,12 +180,20 @@ void TestHostile::readsWithinMemory_data()
     const QByteArray track = "<track><title>" + QByteArray(900, 'T') +
                              "</title><location>http://a.example/live</location></track>";
     const QByteArray none;
+    QByteArray fileLines = "[playlist]\r\n";
+    for (int i = 1; i <= 1000000; ++i)
+        fileLines +=
+            "File" + QByteArray::number(i) + "=http://s" + QByteArray::number(i) + ".x/\r\n";
     // Decoded as Latin-1 once UTF-8 failed, which must free its text first.
     addRow("100 MB PLS without line breaks, not UTF-8", "pls", QByteArray("[playlist] "), flatPls,
            100 * MiB / flatPls.size(), none, "read 0 0", 4);
     // The one entry is an address as long as the file, twice its size as text.
     addRow("100 MB M3U without line breaks is one address", "m3u", QByteArray("http://a.example/"),
            QByteArray(1024, 'a'), qint64(100 * 1024), none, "read 0 1", 7);
+    // Each is a station of its own; its parsed address takes some 300 bytes
+    // for a line of 30.
+    addRow("1,000,000 File lines without titles", "pls", fileLines, none, qint64(0), none,
+           "read 0 1000000", 16);
     addRow("100 MB XSPF on one line", "xspf", xspfHead, track, 100 * MiB / track.size(), xspfTail,
            QString("read 0 %1").arg(100 * MiB / track.size()), 4);
     // Qt's XML reader keeps some 200 bytes for every element still open.

@@ -55,6 +55,7 @@ QString textsFor(const QString &code)
 {
     return QMap<QString, QString>{
         {"", "Kestrelpad|&add|&add|Title|Title|Radio"},
+        {"en", "Kestrelpad|&add|&add|Title|Title|Radio"},
         {"de", "Kestrelblock|&Hinzufügen|&Hinzufügen|Titel|Titel|Funk"},
         {"fr", "Carnet Kestrel|A&jouter|A&jouter|Titre|Titre|Radiodiffusion"},
         {"pt_PT", "Kestrelpad|&add|&add|Título|Título|Radio"}}
@@ -151,6 +152,7 @@ private slots:
     void settingsRead_data();
     void settingsRead();
     void settingsWritten();
+    void englishRestored();
     void systemLanguage();
     void shippedCatalog_data();
     void shippedCatalog();
@@ -184,18 +186,23 @@ void TestLanguages::language_data()
     QTest::addColumn<bool>("said");
     QTest::addColumn<QString>("entries");
 
-    const QString both = "de,fr,qt";
-    addRow("German stored", both, "", "de", "", "Gut", true, "German:de*,French:fr");
-    addRow("English to German", both, "", "", "de", "Gut", true, "German:de*,French:fr");
-    addRow("German to French", both, "", "de", "fr", "OK", true, "German:de,French:fr*");
-    addRow("the checked one again", both, "", "de", "de", "Gut", false, "German:de*,French:fr");
-    addRow("in file name order", "fr,de", "", "", "fr", "OK", true, "German:de,French:fr*");
-    addRow("installed under share", "", "fr", "", "fr", "OK", true, "French:fr*");
-    addRow("beside the program first", "de", "de,fr", "", "de", "OK", true, "German:de*");
-    addRow("Qt's file is no language", "qt", "fr", "", "fr", "OK", true, "French:fr*");
-    addRow("no catalogs, no menu", "", "", "", "", "OK", false, "");
+    const QString both = "de,fr,qt", deEnFr = "German:de,English:en,French:fr";
+    addRow("German stored", both, "", "de", "", "Gut", true, "German:de*,English:en,French:fr");
+    addRow("English to German", both, "", "", "de", "Gut", true, "German:de*,English:en,French:fr");
+    addRow("German to French", both, "", "de", "fr", "OK", true, "German:de,English:en,French:fr*");
+    addRow("German to English", both, "", "de", "en", "OK", true,
+           "German:de,English:en*,French:fr");
+    addRow("the checked one again", both, "", "de", "de", "Gut", false,
+           "German:de*,English:en,French:fr");
+    addRow("in file name order", "fr,de", "", "", "fr", "OK", true,
+           "German:de,English:en,French:fr*");
+    addRow("installed under share", "", "fr", "", "fr", "OK", true, "English:en,French:fr*");
+    addRow("beside the program first", "de", "de,fr", "", "de", "OK", true,
+           "German:de*,English:en");
+    addRow("Qt's file is no language", "qt", "fr", "", "fr", "OK", true, "English:en,French:fr*");
+    addRow("no catalogs, English", "", "", "", "", "OK", false, "English:en");
     addRow("two countries, one name", "pt_PT,pt_BR", "", "", "pt_PT", "OK", true,
-           "Portuguese:pt_BR,Portuguese:pt_PT*");
+           "English:en,Portuguese:pt_BR,Portuguese:pt_PT*");
 }
 
 // The translations come from the folder the menu was built from; the menu
@@ -349,6 +356,23 @@ void TestLanguages::settingsWritten()
     QStringList expected = settingsLines("40 50 500 300 123 fr");
     expected[4] = "Kestrel/section2Size=77";
     QCOMPARE(storedSettings(), expected);
+}
+
+// English needs no catalog: chosen after German, it is stored and comes
+// back at the next start.
+void TestLanguages::englishRestored()
+{
+    QByteArray stored;
+    {
+        Editor editor(storedLanguage("de"));
+        chooseLanguage(editor, "en");
+        QVERIFY(editor.window->close());
+        stored = bytesOf(editor.path("settings.ini"));
+    }
+    Editor editor(stored);
+    QVERIFY(languageMenu(editor).contains("English:en*"));
+    QCOMPARE(shownTexts(editor), textsFor("en"));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QStringLiteral("OK"));
 }
 
 // The suite runs this once more under LC_ALL=fr_CA.UTF-8. A change of the

@@ -77,6 +77,7 @@ void Ui_MainWindow::setupUi(QMainWindow *mainWindow)
     mainWindow->setCentralWidget(centralWidget);
 
     setupMenus(mainWindow);
+    setupFocus();
 
     retranslateUi(mainWindow);
     QMetaObject::connectSlotsByName(mainWindow);
@@ -143,6 +144,9 @@ void Ui_MainWindow::setupBrowserFrame()
     tableFile->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableFile->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     tableFile->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Tab leaves the list for the next widget; the arrow keys move in it.
+    // Otherwise Tab would walk every cell of every row before reaching Quit.
+    tableFile->setTabKeyNavigation(false);
     tableFile->horizontalHeader()->setStretchLastSection(true);
     // Qt 6 clamps the row height to a minimum taken from the font, which
     // would quietly turn the compact 17 pixel rows into taller ones.
@@ -156,6 +160,20 @@ void Ui_MainWindow::setupBrowserFrame()
 
     verticalSpacer = new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding);
     gridLayout->addItem(verticalSpacer, 0, 1, 1, 1);
+}
+
+// The order in which an entry is made: its fields, then the buttons that
+// store it, then the list. The window opens ready for typing a title.
+void Ui_MainWindow::setupFocus()
+{
+    QWidget::setTabOrder(leditTitle, leditURL);
+    QWidget::setTabOrder(leditURL, comboType);
+    QWidget::setTabOrder(comboType, btnAdd);
+    QWidget::setTabOrder(btnAdd, btnEdit);
+    QWidget::setTabOrder(btnEdit, btnDelete);
+    QWidget::setTabOrder(btnDelete, tableFile);
+    QWidget::setTabOrder(tableFile, btnQuit);
+    leditTitle->setFocus();
 }
 
 void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
@@ -200,6 +218,8 @@ void Ui_MainWindow::retranslateUi(QMainWindow *mainWindow)
     actionSave->setText(QCoreApplication::translate("MainWindow", "&Save"));
     actionSave->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+S")));
     actionSaveAs->setText(QCoreApplication::translate("MainWindow", "Save &as..."));
+    actionSaveAs->setShortcut(
+        QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Shift+S")));
     actionQuit->setText(QCoreApplication::translate("MainWindow", "&quit"));
     actionQuit->setToolTip(QCoreApplication::translate("MainWindow", "quit"));
     actionQuit->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Q")));
@@ -210,6 +230,7 @@ void Ui_MainWindow::retranslateUi(QMainWindow *mainWindow)
     actionAbout->setText(QCoreApplication::translate("MainWindow", "&About..."));
     actionAboutQt->setText(QCoreApplication::translate("MainWindow", "About &Qt"));
     actionOpen->setText(QCoreApplication::translate("MainWindow", "&Open..."));
+    actionOpen->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+O")));
     actionClose->setText(QCoreApplication::translate("MainWindow", "&Close"));
     btnEdit->setText(QCoreApplication::translate("MainWindow", "&change"));
     btnAdd->setText(QCoreApplication::translate("MainWindow", "&add"));

@@ -70,6 +70,7 @@ private:
     void setupEditorFrame();
     void setupBrowserFrame();
     void setupMenus(QMainWindow *mainWindow);
+    void setupFocus();
 };
 
 namespace Ui {

@@ -2,7 +2,7 @@
 NumberOfEntries=1
 
 File0=http://a.example/
-Title0=Aâ
+Title0=Aâ‚
 Length0=-1
 
 Version=2

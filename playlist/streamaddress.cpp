@@ -1,0 +1,40 @@
+#include "playlist/streamaddress.h"
+
+#include "playlist/playlisttext.h"
+
+namespace kestrel {
+
+// QUrl takes a text before a colon for the scheme only when it is a scheme
+// name (a letter, then letters, digits, "+", "-" or "."), which "http" and
+// "udp" are in any case of their ASCII letters, and reports it in lower case;
+// so a look at the start gives QUrl's answer without parsing the address.
+// The tests hold the two to the same answers.
+bool hasStreamScheme(QStringView address)
+{
+    const QStringView trimmed = address.trimmed();
+    return startsWithWord(trimmed, QLatin1String("http:")) ||
+           startsWithWord(trimmed, QLatin1String("udp:"));
+}
+
+// Most rejected addresses fail the look at the scheme, without the cost of
+// parsing them.
+bool isStreamAddress(QStringView address)
+{
+    return hasStreamScheme(address) && isStreamUrl(QUrl(address.trimmed().toString()));
+}
+
+// "http:" alone is a valid QUrl, yet there is nothing the box could connect
+// to; the host is what makes it a stream.
+bool isStreamUrl(const QUrl &url)
+{
+    const QString scheme = url.scheme();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("udp")) &&
+           !url.host().isEmpty();
+}
+
+bool isWritableUrl(const QUrl &url)
+{
+    return url.isValid() && !url.toString().isEmpty();
+}
+
+} // namespace kestrel

@@ -1,0 +1,27 @@
+#ifndef KESTREL_STREAMADDRESS_H
+#define KESTREL_STREAMADDRESS_H
+
+#include <QStringView>
+#include <QUrl>
+
+// Which stream addresses the radio-box can play and the writers can write.
+namespace kestrel {
+
+// True when the address, without the white space around it, has the scheme
+// "http" or "udp" as QUrl finds it, whatever follows.
+bool hasStreamScheme(QStringView address);
+
+// True when the address, without the white space around it, is one the
+// radio-box plays: QUrl finds it valid, its scheme is "http" or "udp" (in any
+// case of the letters) and it names a host.
+bool isStreamAddress(QStringView address);
+bool isStreamUrl(const QUrl &url);
+
+// True when a writer can put the address into a file: QUrl finds it valid and
+// its text is not empty. An invalid QUrl renders as empty text, which would
+// silently turn a station into an entry without an address.
+bool isWritableUrl(const QUrl &url);
+
+} // namespace kestrel
+
+#endif

@@ -1,0 +1,3 @@
+[playlist]
+File1=http://w.example/
+Title1=“Café” – 5 € …
