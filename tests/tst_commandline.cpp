@@ -3,7 +3,7 @@
 // process of its own, since the window reads the arguments of its process.
 
 #include "editortest.h"
-#include "mainwindow/commandline.h"
+#include "converter/commandline.h"
 
 #include <QProcess>
 
