@@ -30,7 +30,7 @@ const char *const BrokenXml = QT_TRANSLATE_NOOP("MainWindow", "Error while parsi
 const char *const TooLong =
     QT_TRANSLATE_NOOP("MainWindow", "An entry is too long for the radio-box!");
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("MainWindow", text);
 }
@@ -39,13 +39,13 @@ QString resultText(qint8 code)
 {
     switch (code) {
     case -2:
-        return tr(Missing);
+        return translated(Missing);
     case -3:
-        return tr(BrokenXml);
+        return translated(BrokenXml);
     case -4:
-        return tr(TooLong);
+        return translated(TooLong);
     default:
-        return tr(CannotOpen);
+        return translated(CannotOpen);
     }
 }
 
@@ -53,7 +53,8 @@ QString skippedText(int count)
 {
     // English has no numerus translation file, so its singular is spelled out.
     if (count == 1)
-        return tr("1 entry skipped: the address must start with http:// or udp://");
+        return QCoreApplication::translate(
+            "MainWindow", "1 entry skipped: the address must start with http:// or udp://");
     return QCoreApplication::translate(
         "MainWindow", "%n entries skipped: the address must start with http:// or udp://", "",
         count);
@@ -115,7 +116,7 @@ bool readInput(const QString &name, QList<Entry> *entries)
     else if (hasSuffix(name, ".xspf"))
         read = readWith<xspfFile>(path, radio);
     else {
-        report(name, tr(NotAPlaylist));
+        report(name, translated(NotAPlaylist));
         return false;
     }
 
@@ -132,7 +133,7 @@ bool readInput(const QString &name, QList<Entry> *entries)
     if (read.code != 0)
         report(name, resultText(read.code));
     else if (read.entries.isEmpty())
-        report(name, tr(NoEntries));
+        report(name, translated(NoEntries));
     if (skipped > 0)
         report(name, skippedText(skipped));
     return read.code == 0 && !read.entries.isEmpty();
@@ -165,7 +166,7 @@ int run(const QStringList &arguments)
     // The writer writes no file for an empty list; a script must not take
     // that for a conversion that worked.
     if (entries.isEmpty()) {
-        CommandLine::printError(tr(NothingToWrite));
+        CommandLine::printError(translated(NothingToWrite));
         return 1;
     }
     qint8 code = -1; // a writer that never reports has not written
