@@ -38,9 +38,11 @@ if ! up_to_date; then
     kestrel_install_packages >&2
     log="$dir/run-build.log"
     mkdir -p "$dir"
-    touch "$dir/run.stamp.new"
     echo "kestrelpad: building the program (log: $log)" >&2
+    # The stamp is taken after the configuration, which rewrites the cache,
+    # and before the build, so that a file changed meanwhile counts as new.
     if ! { { [ -f "$dir/CMakeCache.txt" ] || kestrel_configure "$dir"; } \
+        && touch "$dir/run.stamp.new" \
         && cmake --build "$dir" -j "$(nproc)" --target kestrelpad kestrelpad_lrelease; } >"$log" 2>&1; then
         tail -n 40 "$log" >&2
         echo "kestrelpad: the build failed; the whole log is in $log" >&2
