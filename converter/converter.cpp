@@ -2,8 +2,9 @@
 
 #include "converter/commandline.h"
 #include "playlist/m3ufile.h"
-#include "playlist/playlisttext.h"
 #include "playlist/plsfile.h"
+#include "playlist/plslayout.h"
+#include "playlist/streamaddress.h"
 #include "playlist/xspffile.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,8 @@ const char *const Missing = QT_TRANSLATE_NOOP("MainWindow", "The file doesn't ex
 const char *const BrokenXml = QT_TRANSLATE_NOOP("MainWindow", "Error while parsing the xml-file!");
 const char *const TooLong =
     QT_TRANSLATE_NOOP("MainWindow", "An entry is too long for the radio-box!");
+const char *const NoValidAddress =
+    QT_TRANSLATE_NOOP("MainWindow", "An entry has no valid address!");
 
 QString translated(const char *text)
 {
@@ -44,6 +47,8 @@ QString resultText(qint8 code)
         return translated(BrokenXml);
     case -4:
         return translated(TooLong);
+    case -5:
+        return translated(NoValidAddress);
     default:
         return translated(CannotOpen);
     }
@@ -65,13 +70,6 @@ QString skippedText(int count)
 void report(const QString &file, const QString &message)
 {
     CommandLine::printError(file + QLatin1String(": ") + message);
-}
-
-// The radio-box plays only these two schemes; the window holds the same test.
-bool isStreamAddress(QStringView address)
-{
-    return kestrel::startsWithWord(address, QLatin1String("http:")) ||
-           kestrel::startsWithWord(address, QLatin1String("udp:"));
 }
 
 struct ReadResult
@@ -125,7 +123,7 @@ bool readInput(const QString &name, QList<Entry> *entries)
         // The window keeps an address as text and parses it again to save it;
         // the same round trip here writes the very bytes the window writes.
         const QString address = entry.url.toString();
-        if (isStreamAddress(address))
+        if (kestrel::isStreamAddress(address))
             entries->append({entry.title, QUrl(address), entry.type});
         else
             ++skipped;
@@ -137,6 +135,23 @@ bool readInput(const QString &name, QList<Entry> *entries)
     if (skipped > 0)
         report(name, skippedText(skipped));
     return read.code == 0 && !read.entries.isEmpty();
+}
+
+// The radio-box would play the continuation files of a longer earlier save
+// beside the new ones. Deleting files the user did not name is theirs to
+// decide, and a batch run cannot ask, so it only names them.
+void reportStaleFiles(const QString &output, int written)
+{
+    const QStringList stale =
+        kestrel::pls::staleContinuationFiles(QFileInfo(output).absoluteFilePath(), written);
+    if (stale.isEmpty())
+        return;
+    CommandLine::printError(
+        QCoreApplication::translate(
+            "MainWindow",
+            "%n older continuation file(s) would still be played by the radio-box: %1", "",
+            int(stale.size()))
+            .arg(stale.join(QLatin1String(", "))));
 }
 
 QtMessageHandler toolkitHandler = nullptr;
@@ -178,6 +193,7 @@ int run(const QStringList &arguments)
         report(output, resultText(code));
         return 1;
     }
+    reportStaleFiles(output, int(plsFile::fileSizes(entries).size()));
     return failed ? 1 : 0;
 }
 
