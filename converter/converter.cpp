@@ -8,7 +8,11 @@
 #include "playlist/xspffile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
 #include <QUrl>
 
 #include <utility>
@@ -154,6 +158,26 @@ void reportStaleFiles(const QString &output, int written)
             .arg(stale.join(QLatin1String(", "))));
 }
 
+// The messages speak the window's language: the one chosen in the settings
+// file, else the system's, from the window's catalogs beside the program or,
+// installed on Linux, under ../share. The settings file is only read.
+void loadLanguage(QTranslator *translator)
+{
+    const QString name = QLocale::system().name();
+    QSettings settings(QStringLiteral("settings.ini"), QSettings::IniFormat);
+    const QString code =
+        settings.value(QStringLiteral("Language/Language"), name.left(name.lastIndexOf(u'_')))
+            .toString();
+    const QString base = QCoreApplication::applicationDirPath();
+    for (const QString &dir : {base + QLatin1String("/languages"),
+                               base + QLatin1String("/../share/kestrelpad/languages")}) {
+        if (translator->load(QLatin1String("Kestrel_") + code, QDir::cleanPath(dir))) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+}
+
 QtMessageHandler toolkitHandler = nullptr;
 
 // Standard error carries the run's results and nothing else: a toolkit note
@@ -169,6 +193,8 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 int run(const QStringList &arguments)
 {
     toolkitHandler = qInstallMessageHandler(quietHandler);
+    QTranslator translator;
+    loadLanguage(&translator);
     bool failed = false;
     QList<Entry> entries;
     const QStringList inputs = CommandLine::inputFiles(arguments);
