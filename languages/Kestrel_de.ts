@@ -5,15 +5,15 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
-        <location filename="../mainwindow/mainwindow.h" line="+145"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+90"/>
+        <location filename="../mainwindow/mainwindow.h" line="+140"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+87"/>
         <location line="+13"/>
-        <location line="+24"/>
-        <location line="+46"/>
+        <location line="+19"/>
+        <location line="+42"/>
         <location line="+5"/>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+39"/>
         <location line="+78"/>
-        <location line="+29"/>
+        <location line="+21"/>
         <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
@@ -192,26 +192,31 @@
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../converter/converter.cpp" line="+28"/>
         <source>Couldn&apos;t open the file!</source>
         <translation>Die Datei konnte nicht geöffnet werden!</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../converter/converter.cpp" line="+1"/>
         <source>The file doesn&apos;t exist!</source>
         <translation>Die Datei existiert nicht!</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../converter/converter.cpp" line="+1"/>
         <source>Error while parsing the xml-file!</source>
         <translation>Fehler beim Lesen der XML-Datei!</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../converter/converter.cpp" line="+2"/>
         <source>An entry is too long for the radio-box!</source>
         <translation>Ein Eintrag ist zu lang für die Radio-Box!</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="../converter/converter.cpp" line="+2"/>
         <source>An entry has no valid address!</source>
         <translation>Ein Eintrag hat keine gültige Adresse!</translation>
     </message>
@@ -251,8 +256,8 @@ Datum: %2</translation>
         <translation>Die Adresse des Streams muss mit http:// oder udp:// beginnen!</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-109"/>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="+100"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-101"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="+96"/>
         <source>PLS Playlist</source>
         <translation>PLS-Wiedergabeliste</translation>
     </message>
@@ -261,8 +266,18 @@ Datum: %2</translation>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
     </message>
+    <message>
+        <location filename="../converter/converter.cpp" line="-10"/>
+        <source>not a playlist (the name must end in .pls, .m3u or .xspf)</source>
+        <translation>keine Wiedergabeliste (der Name muss auf .pls, .m3u oder .xspf enden)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>holds no entries</source>
+        <translation>enthält keine Einträge</translation>
+    </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+125"/>
         <source>%n older continuation file(s) would still be played by the radio-box: %1</source>
         <translation>
             <numerusform>%n ältere Folgedatei würde von der Radio-Box noch abgespielt: %1</numerusform>
@@ -270,7 +285,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+9"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+18"/>
         <source>%n older continuation file(s) (%1) would still be played by the radio-box. Delete them?</source>
         <translation>
             <numerusform>%n ältere Folgedatei (%1) würde von der Radio-Box noch abgespielt. Löschen?</numerusform>
@@ -294,7 +309,7 @@ Datum: %2</translation>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>
     <message>
-        <location filename="../mainwindow/commandline.cpp" line="+18"/>
+        <location filename="../converter/commandline.cpp" line="+18"/>
         <source>Nothing written: -o must be followed by the name of a PLS file.</source>
         <translation>Nichts geschrieben: Auf -o muss der Name einer PLS-Datei folgen.</translation>
     </message>
@@ -309,12 +324,14 @@ Datum: %2</translation>
         <translation>Nichts geschrieben: -o braucht Wiedergabelisten nach -i.</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="-38"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="-35"/>
+        <location filename="../converter/converter.cpp" line="-89"/>
         <source>1 entry skipped: the address must start with http:// or udp://</source>
         <translation>1 Eintrag übersprungen: Die Adresse muss mit http:// oder udp:// beginnen</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
+        <location filename="../converter/converter.cpp" line="+2"/>
         <source>%n entries skipped: the address must start with http:// or udp://</source>
         <translation>
             <numerusform>%n Eintrag übersprungen: Die Adresse muss mit http:// oder udp:// beginnen</numerusform>
@@ -322,7 +339,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
         <source>MP3-URL</source>
         <translation>MP3-URL</translation>
     </message>
@@ -337,7 +354,7 @@ Datum: %2</translation>
         <translation>PLS-Datei</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_commandline.cpp" line="+39"/>
+        <location filename="../converter/converter.cpp" line="-36"/>
         <source>Nothing written: the playlists hold no entry to write.</source>
         <translation>Nichts geschrieben: Die Wiedergabelisten enthalten keinen Eintrag.</translation>
     </message>

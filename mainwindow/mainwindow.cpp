@@ -11,8 +11,6 @@
 #include <QStatusBar>
 #include <QTableWidget>
 
-#include <cstdio>
-
 namespace {
 
 const QLatin1String ModifiedMarker("* ");
@@ -35,7 +33,6 @@ MainWindow::MainWindow(QWidget *parent)
     // Rows are one line high: a wrapped address would show only its
     // "http://" and an ellipsis, where a cut-off single line shows the host.
     ui->tableFile->setWordWrap(false);
-    m_batchRun = QCoreApplication::arguments().contains(QStringLiteral("-q"));
 
     loadSettings();
     installTranslators();
@@ -117,13 +114,8 @@ void MainWindow::showEntryCount()
     m_lblEntryCount->setNum(ui->tableFile->rowCount());
 }
 
-// A batch run has no one to click a box away, so it prints the message.
 void MainWindow::showCritical(const QString &text)
 {
-    if (m_batchRun) {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-        return;
-    }
     MessageBox::critical(this, tr("Kestrelpad"), text);
 }
 
@@ -134,10 +126,6 @@ void MainWindow::showStatus(const QString &text, int timeout)
 
 void MainWindow::errors(qint8 error)
 {
-    m_lastResult = error;
-    if (error != 0)
-        ++m_failureCount;
-
     switch (error) {
     case 0:
         showStatus(tr("done"), 2000);

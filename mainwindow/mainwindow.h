@@ -34,11 +34,6 @@ public:
     void setModified();
     void setDocumentTitle(const QString &fileName);
 
-    // True when the command line asked for a run without window ("-q").
-    bool isBatchRun() const { return m_batchRun; }
-    // Exit code of a batch run: 0 when every read and write succeeded, else 1.
-    int batchExitCode() const { return m_failureCount == 0 ? 0 : 1; }
-
     // Folder that stands in for the program's own when the translations are
     // looked up; tests point it at a folder of their own. Empty: the program's.
     static void setLanguageSearchBase(const QString &dir);
@@ -143,10 +138,6 @@ private:
     // the title again once the translators speak another language. Taken
     // before the form is set up, so it is the name that the form writes.
     QString m_titleProductName = tr("Kestrelpad");
-
-    bool m_batchRun = false;
-    int m_failureCount = 0;
-    qint8 m_lastResult = 0;
 
     QLabel *m_lblFileSplit = nullptr;
     // Coalesces a burst of row changes (a whole file opened) into one count.

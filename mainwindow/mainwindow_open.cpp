@@ -1,6 +1,5 @@
 #include "mainwindow/mainwindow.h"
 
-#include "mainwindow/commandline.h"
 #include "mainwindow/filedialog.h"
 #include "mainwindow/playlisttable.h"
 #include "playlist/m3ufile.h"
@@ -83,10 +82,7 @@ void reportSkipped(MainWindow *window, int count)
 {
     if (count <= 0)
         return;
-    if (window->isBatchRun())
-        CommandLine::printError(skippedMessage(count));
-    else
-        window->statusBar()->showMessage(skippedMessage(count), SkippedMessageTimeout);
+    window->statusBar()->showMessage(skippedMessage(count), SkippedMessageTimeout);
 }
 
 } // namespace

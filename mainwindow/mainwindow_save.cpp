@@ -1,6 +1,5 @@
 #include "mainwindow/mainwindow.h"
 
-#include "mainwindow/commandline.h"
 #include "mainwindow/filedialog.h"
 #include "mainwindow/messagebox.h"
 #include "mainwindow/playlisttable.h"
@@ -122,21 +121,13 @@ bool MainWindow::confirmReplace(const QString &path)
 
 // The radio-box plays every numbered file it finds, so continuation files of
 // a longer earlier save would bring deleted stations back. Deleting files the
-// user did not name is theirs to decide; a batch run cannot ask and only says
-// which files they are.
+// user did not name is theirs to decide.
 void MainWindow::offerStaleDeletion(const QString &path, int written)
 {
     const QStringList stale = kestrel::pls::staleContinuationFiles(path, written);
     if (stale.isEmpty())
         return;
     const int count = int(stale.size());
-    if (m_batchRun) {
-        CommandLine::printError(
-            tr("%n older continuation file(s) would still be played by the radio-box: %1", "",
-               count)
-                .arg(stale.join(QLatin1String(", "))));
-        return;
-    }
     QString names = QFileInfo(stale.first()).fileName();
     if (count > 1)
         names += QStringLiteral(" \u2026 ") + QFileInfo(stale.last()).fileName();

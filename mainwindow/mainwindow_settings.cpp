@@ -31,15 +31,12 @@ void MainWindow::loadSettings()
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("Kestrel"));
-    // A batch run shows no window, and its geometry is not its business.
-    if (!m_batchRun) {
-        move(settings.value(QStringLiteral("Position")).toPoint());
-        // A size or width that does not convert would leave the window or the
-        // first two columns too small to see; the defaults serve instead.
-        const QSize size = settings.value(QStringLiteral("Size"), DefaultSize).toSize();
-        resize(size.isValid() && !size.isEmpty() ? size : DefaultSize);
-        keepOnScreen();
-    }
+    move(settings.value(QStringLiteral("Position")).toPoint());
+    // A size or width that does not convert would leave the window or the
+    // first two columns too small to see; the defaults serve instead.
+    const QSize size = settings.value(QStringLiteral("Size"), DefaultSize).toSize();
+    resize(size.isValid() && !size.isEmpty() ? size : DefaultSize);
+    keepOnScreen();
     bool isNumber = false;
     const int sectionSize =
         settings.value(QStringLiteral("section1Size"), DefaultSectionSize).toInt(&isNumber);
@@ -53,8 +50,6 @@ void MainWindow::loadSettings()
 
 void MainWindow::saveSettings()
 {
-    if (m_batchRun)
-        return;
     QSettings settings(settingsFileName(), QSettings::IniFormat);
 
     settings.beginGroup(QStringLiteral("Language"));

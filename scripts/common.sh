@@ -42,10 +42,15 @@ kestrel_install_packages() {
             "${missing[@]}"
 }
 
-# kestrel_build <build-dir> [extra cmake arguments...]
-kestrel_build() {
+# kestrel_configure <build-dir> [extra cmake arguments...]
+kestrel_configure() {
     local dir=$1; shift
     cmake -S "$KESTREL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DKESTREL_WERROR=ON "$@" >/dev/null \
-        && cmake --build "$dir" -j "$(nproc)"
+        -DKESTREL_WERROR=ON "$@" >/dev/null
+}
+
+# kestrel_build <build-dir> [extra cmake arguments...]
+kestrel_build() {
+    local dir=$1
+    kestrel_configure "$@" && cmake --build "$dir" -j "$(nproc)"
 }

@@ -1,4 +1,4 @@
-#include "mainwindow/commandline.h"
+#include "converter/commandline.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,8 +13,8 @@ const QLatin1String InputOption("-i");
 const QLatin1String OutputOption("-o");
 const QLatin1String BatchOption("-q");
 
-// The window prints these after its translators are installed, so they share
-// the window's translation context.
+// The window prints these as well as the converter, in the window's
+// translation context.
 const char *const MissingOutputName = QT_TRANSLATE_NOOP(
     "MainWindow", "Nothing written: -o must be followed by the name of a PLS file.");
 const char *const NotPlsName =
@@ -30,17 +30,6 @@ QString translated(const char *text)
 bool isPlsName(const QString &name)
 {
     return QFileInfo(name).fileName().endsWith(QLatin1String(".pls"), Qt::CaseInsensitive);
-}
-
-QtMessageHandler toolkitHandler = nullptr;
-
-// In a batch run standard error carries the run's results and nothing else: a
-// toolkit note about the environment (a missing runtime folder, say) would
-// read as one more failure to whoever looks at the output.
-void batchMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        toolkitHandler(type, context, message);
 }
 
 void print(std::FILE *stream, const QString &text)
@@ -126,13 +115,6 @@ int runBeforeApplication(const QStringList &arguments)
         printError(QStringLiteral("Try \"kestrelpad --help\" for more information."));
         return UsageExitCode;
     case Action::RunBatch:
-        // A batch run shows nothing, so it needs no display; connecting to one
-        // would only make it fail on a headless machine or over a stale
-        // remote session. A platform the user chose is left alone.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        toolkitHandler = qInstallMessageHandler(batchMessageHandler);
-        return -1;
     case Action::OpenWindow:
         return -1;
     }

@@ -11,7 +11,7 @@ namespace CommandLine {
 
 enum class Action {
     OpenWindow,   // the editor, with whatever "-i" and "-o" ask for
-    RunBatch,     // "-q": the same work without a window, then exit
+    RunBatch,     // "-q": the converter, without a window
     PrintHelp,    // "--help" or "-h"
     PrintVersion, // "--version"
     UsageError    // a batch run whose arguments make no sense
@@ -33,9 +33,9 @@ QStringList fromArgv(int argc, char *argv[]);
 // batch run is strict, since a script must learn of a typing error.
 Request parse(const QStringList &arguments);
 
-// Handles what needs no window: prints help, version or a usage error and
-// gives the exit code; for a batch run, chooses a platform that needs no
-// display. Returns -1 when the program should go on and build its window.
+// Handles what needs no application object: prints help, version or a usage
+// error and gives the exit code. Returns -1 when the program should go on, to
+// the converter or to the window.
 int runBeforeApplication(const QStringList &arguments);
 
 QString usageText();
