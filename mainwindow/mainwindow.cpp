@@ -2,6 +2,7 @@
 
 #include "mainwindow/celldelegate.h"
 #include "mainwindow/messagebox.h"
+#include "mainwindow/rowtable.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -62,6 +64,9 @@ MainWindow::MainWindow(QWidget *parent)
     setupEntryFollowing();
     setupRowDrag();
     setupFileSplit();
+    setupUndo();
+    setupFilter();
+    setupSorting();
 
     setAcceptDrops(true);
     processCommandLine();
@@ -74,6 +79,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The stack announces its emptying while it goes, when the form it
+    // would update is already gone.
+    m_undoStack->disconnect(this);
+    delete m_undoStack;
+    delete m_rowTable;
     delete ui;
 }
 
@@ -109,9 +119,14 @@ void MainWindow::setDocumentActionsEnabled(bool enabled)
     ui->actionClose->setEnabled(enabled);
 }
 
+// While Find hides rows the label says how many of them are shown.
 void MainWindow::showEntryCount()
 {
-    m_lblEntryCount->setNum(ui->tableFile->rowCount());
+    const int rows = ui->tableFile->rowCount();
+    if (isFilterActive())
+        m_lblEntryCount->setText(tr("%1 of %2 entries").arg(m_shownRowCount).arg(rows));
+    else
+        m_lblEntryCount->setNum(rows);
 }
 
 void MainWindow::showCritical(const QString &text)

@@ -4,6 +4,7 @@
 #include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -17,6 +18,10 @@ class QDropEvent;
 class QEvent;
 class QLabel;
 class QTimer;
+class QUndoCommand;
+class QUndoStack;
+class RowTable;
+class StepGroup;
 class Ui_MainWindow;
 
 // The editor's one window. The table is the playlist; the title carries the
@@ -60,6 +65,11 @@ private slots:
     void errors(qint8 error);
     void slotMoveEntryUp();
     void slotMoveEntryDown();
+    void slotFind();
+    void slotSortByTitle();
+    void slotSortByAddress();
+    void slotSortByType();
+    void slotRemoveDuplicates();
 
 private:
     // Document state
@@ -83,18 +93,21 @@ private:
     // Opening
     void processCommandLine();
     void openFile(const QString &path);
-    void openPlsFile(const QString &path);
-    void openM3uFile(const QString &path);
-    void openXspfFile(const QString &path);
-    void importFile(const QString &path, void (MainWindow::*open)(const QString &));
-    void appendRows(const QList<PlaylistTable::Row> &rows);
+    // Read a file and report the result; the rows are not added yet.
+    QList<PlaylistTable::Row> openPlsFile(const QString &path);
+    QList<PlaylistTable::Row> openM3uFile(const QString &path);
+    QList<PlaylistTable::Row> openXspfFile(const QString &path);
+    using Reader = QList<PlaylistTable::Row> (MainWindow::*)(const QString &);
+    void importFile(const QString &path, Reader read);
+    // Appends the rows that pass the address test, as one undoable step
+    // unless they make a new document.
+    void appendRows(const QList<PlaylistTable::Row> &rows, bool undoable);
+    void openDropped(const QStringList &paths);
 
     // Editing
     // Takes the typed address, trimmed; shows why when it cannot be a stream.
     bool typedAddressPasses(QString *address);
     void addTableRow(const QString &title, const QString &address, bool radio);
-    // Appends the rows that pass the address test; returns how many did not.
-    int addTableRows(const QList<PlaylistTable::Row> &rows);
     void updateCurrentRow(const QString &title, const QString &address, bool radio);
     bool isRadioRow(int row) const;
     // The editor shows row `row`, or is cleared for -1; driven by the
@@ -107,6 +120,32 @@ private:
     // Reordering
     void setupRowDrag();
     void moveEntry(int from, int to);
+    void moveSelection(int by);
+
+    // Undo and redo: every change of the rows is a step on the stack, and the
+    // modified marker follows the stack's clean state.
+    void setupUndo();
+    void pushStep(QUndoCommand *step);
+    void showUndoTexts();
+    void followCleanState(bool clean);
+    void rowsChanged(bool rowsCameIn);
+    // Rows chosen by the user and shown: several rows, or the current one.
+    QList<int> selectedShownRows() const;
+    bool askYesNo(const QString &text);
+
+    // Find: rows that do not contain the filter's text are hidden.
+    void setupFilter();
+    void hideFilter();
+    void applyFilter();
+    bool isFilterActive() const;
+
+    // Sorting and duplicates
+    void setupSorting();
+    void sortRows(const QList<int> &order);
+    // Marks the addresses that an earlier row already has; returns how many.
+    int markDuplicates();
+    QString duplicateKey(const QString &address);
+    void reportNewDuplicates(int before);
 
     // The split of the next save, shown beside the path
     void setupFileSplit();
@@ -142,6 +181,14 @@ private:
     QLabel *m_lblFileSplit = nullptr;
     // Coalesces a burst of row changes (a whole file opened) into one count.
     QTimer *m_fileSplitTimer = nullptr;
+
+    RowTable *m_rowTable = nullptr;
+    QUndoStack *m_undoStack = nullptr;
+    // The files of one drop are one step, built while they are opened.
+    StepGroup *m_dropStep = nullptr;
+    int m_duplicateCount = 0;
+    int m_shownRowCount = 0;
+    QHash<QString, QString> m_duplicateKeys;
 };
 
 #endif

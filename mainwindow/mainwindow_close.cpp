@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QUndoStack>
 
 // Rows that were imported or typed but never saved are at stake too, even
 // when the title carries no marker.
@@ -49,6 +50,11 @@ void MainWindow::clearPlaylist()
     // One removal of all rows; taking them off the top one at a time costs
     // time in the square of their number.
     ui->tableFile->setRowCount(0);
+    m_duplicateCount = 0;
+    m_duplicateKeys.clear();
+    // A new playlist has no history: Undo must not bring back rows of the
+    // one that was let go.
+    m_undoStack->clear();
     setWindowTitle(tr("Kestrelpad"));
     setDocumentActionsEnabled(false);
     m_lblFilePath->clear();

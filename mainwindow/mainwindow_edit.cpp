@@ -1,6 +1,8 @@
 #include "mainwindow/mainwindow.h"
 
 #include "mainwindow/playlisttable.h"
+#include "mainwindow/rowcommands.h"
+#include "mainwindow/rowtable.h"
 #include "playlist/streamaddress.h"
 #include "ui/ui_mainwindow.h"
 
@@ -23,55 +25,71 @@ bool PlaylistTable::isStreamAddress(QStringView address)
 
 namespace {
 
-// The Type cell's two texts, looked up once for a whole block of rows.
-struct KindTexts
-{
-    QString radio = MainWindow::tr("Radio");
-    QString tv = MainWindow::tr("TV");
-};
-
-// The kind goes beside the text, so that it survives a change of language:
-// the text is for the user, the role is what the program reads.
-void setKind(QTableWidgetItem *item, bool radio, const KindTexts &texts = KindTexts())
-{
-    item->setText(radio ? texts.radio : texts.tv);
-    item->setData(KindRole, radio ? Radio : TV);
-}
-
 QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
     return item ? item->text() : QString();
 }
 
-QTableWidgetItem *cell(QTableWidget *table, int row, int column)
-{
-    QTableWidgetItem *item = table->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        table->setItem(row, column, item);
-    }
-    return item;
-}
-
 // In a list of whole rows Home and End go to the first and the last entry,
-// as in other lists; the table alone would go to the first or last cell of
-// the row, and so nowhere that the user could see.
+// as in other lists, and Shift+Home and Shift+End choose every row up to
+// there; the table alone would go to the first or last cell of the row, and
+// so nowhere that the user could see.
 class RowKeys : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit RowKeys(QTableWidget *table)
+        : QObject(table)
+        , m_table(table)
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (key->key() == Qt::Key_Home || key->key() == Qt::Key_End)
-                key->setModifiers(key->modifiers() | Qt::ControlModifier);
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() != Qt::Key_Home && key->key() != Qt::Key_End) ||
+            (key->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier)
+            return QObject::eventFilter(watched, event);
+        const int target = shownRow(key->key() == Qt::Key_Home);
+        if (target >= 0)
+            goTo(target, key->modifiers() & Qt::ShiftModifier);
+        return true;
     }
+
+private:
+    int shownRow(bool first) const
+    {
+        const int rows = m_table->rowCount();
+        for (int i = 0; i < rows; ++i) {
+            const int row = first ? i : rows - 1 - i;
+            if (!m_table->isRowHidden(row))
+                return row;
+        }
+        return -1;
+    }
+
+    void goTo(int row, bool extend)
+    {
+        QItemSelectionModel *selection = m_table->selectionModel();
+        QAbstractItemModel *model = m_table->model();
+        const int column = qMax(0, m_table->currentColumn());
+        const QModelIndex target = model->index(row, column);
+        if (extend && m_table->currentRow() >= 0) {
+            const int from = m_table->currentRow();
+            selection->select(
+                QItemSelection(model->index(qMin(from, row), 0), model->index(qMax(from, row), 0)),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            selection->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
+        } else {
+            selection->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
+        }
+        m_table->scrollTo(target);
+    }
+
+    QTableWidget *m_table;
 };
 
 } // namespace
@@ -165,8 +183,9 @@ void MainWindow::slotAddEntry()
     QString address;
     if (!typedAddressPasses(&address))
         return;
+    const int duplicates = m_duplicateCount;
     addTableRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
-    setModified();
+    reportNewDuplicates(duplicates);
 }
 
 void MainWindow::slotEditEntry()
@@ -178,86 +197,44 @@ void MainWindow::slotEditEntry()
     // playlist changed would make the user save a list that did not change.
     if (ui->tableFile->currentRow() < 0)
         return;
+    const int duplicates = m_duplicateCount;
     updateCurrentRow(ui->leditTitle->text(), address, ui->comboType->currentIndex() == 0);
-    setModified();
+    reportNewDuplicates(duplicates);
 }
 
-// The current row is the one the editor shows. Without one nothing is
-// removed, and nothing is marked as changed.
+// With several rows chosen all of them go, after one question, since that
+// is a lot to lose by a slip of the finger (Undo brings them back, but the
+// user may not know that). One row is the current one, the one the editor
+// shows; without one nothing is removed, and nothing is marked as changed.
 void MainWindow::slotDeleteEntry()
 {
+    const QList<int> rows = selectedShownRows();
+    if (rows.size() > 1) {
+        if (!askYesNo(tr("Delete %n entries?", "", int(rows.size()))))
+            return;
+        pushStep(new RemoveRows(m_rowTable, rows, tr("Delete"), true));
+        return;
+    }
     const int row = ui->tableFile->currentRow();
     if (row < 0)
         return;
-    ui->tableFile->removeRow(row);
-    showEntryCount();
-    setModified();
+    pushStep(new RemoveRows(m_rowTable, {row}, tr("Delete"), true));
 }
-
-namespace {
-
-void fillRow(QTableWidget *table, int row, const Row &entry, const KindTexts &texts)
-{
-    auto *type = new QTableWidgetItem;
-    setKind(type, entry.radio, texts);
-    table->setItem(row, TitleColumn, new QTableWidgetItem(entry.title));
-    table->setItem(row, UrlColumn, new QTableWidgetItem(entry.address));
-    table->setItem(row, TypeColumn, type);
-}
-
-} // namespace
 
 void MainWindow::addTableRow(const QString &title, const QString &address, bool radio)
 {
     if (!isStreamAddress(address))
         return;
-    QTableWidget *table = ui->tableFile;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    showEntryCount();
-    fillRow(table, row, Row{title, address, radio}, KindTexts());
-}
-
-// A whole file's entries go in as one block of rows: inserted one by one,
-// each would pass through the model, the views and the count label on its
-// own, which costs more than reading the file did.
-int MainWindow::addTableRows(const QList<Row> &rows)
-{
-    QList<const Row *> accepted;
-    accepted.reserve(rows.size());
-    for (const Row &row : rows) {
-        if (isStreamAddress(row.address))
-            accepted.append(&row);
-    }
-    QTableWidget *table = ui->tableFile;
-    const int first = table->rowCount();
-    table->setRowCount(first + int(accepted.size()));
-    {
-        // Each item would announce itself to every view and listener; the
-        // block is announced once, when it is complete.
-        const QSignalBlocker quiet(table->model());
-        const KindTexts texts;
-        for (int i = 0; i < accepted.size(); ++i)
-            fillRow(table, first + i, *accepted[i], texts);
-    }
-    if (!accepted.isEmpty()) {
-        QAbstractItemModel *model = table->model();
-        emit model->dataChanged(model->index(first, 0),
-                                model->index(table->rowCount() - 1, model->columnCount() - 1));
-    }
-    showEntryCount();
-    return int(rows.size() - accepted.size());
+    pushStep(
+        new InsertRows(m_rowTable, m_rowTable->count(), {Row{title, address, radio}}, tr("Add")));
 }
 
 void MainWindow::updateCurrentRow(const QString &title, const QString &address, bool radio)
 {
     if (!isStreamAddress(address))
         return;
-    QTableWidget *table = ui->tableFile;
-    const int row = table->currentRow();
+    const int row = ui->tableFile->currentRow();
     if (row < 0)
         return;
-    cell(table, row, TitleColumn)->setText(title);
-    cell(table, row, UrlColumn)->setText(address);
-    setKind(cell(table, row, TypeColumn), radio);
+    pushStep(new ChangeRow(m_rowTable, row, Row{title, address, radio}, tr("Change")));
 }

@@ -214,6 +214,9 @@ void MainWindow::retranslateKeepingState()
     ui->comboType->setCurrentIndex(kindIndex);
     retranslateTypeColumn();
     scheduleFileSplit();
+    showUndoTexts();
+    if (m_lblEntryCount)
+        showEntryCount();
 }
 
 // The Type cells were written in the language of their day; the kind each

@@ -2,6 +2,8 @@
 
 #include "mainwindow/filedialog.h"
 #include "mainwindow/playlisttable.h"
+#include "mainwindow/rowcommands.h"
+#include "mainwindow/rowtable.h"
 #include "playlist/m3ufile.h"
 #include "playlist/plsfile.h"
 #include "playlist/xspffile.h"
@@ -14,6 +16,7 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QUrl>
 
 using PlaylistTable::Row;
@@ -100,12 +103,15 @@ void MainWindow::slotOpenFile()
 }
 
 // The document is set up before the read, so a PLS file that cannot be read
-// still names itself in the title: the user sees which file failed.
+// still names itself in the title: the user sees which file failed. A file
+// that starts a document is where Undo stops; one merged into a document is
+// one step.
 void MainWindow::openFile(const QString &path)
 {
     if (path.isEmpty())
         return;
     if (path.endsWith(QLatin1String(".pls"), Qt::CaseInsensitive)) {
+        const bool startsDocument = !hasDocument() && ui->tableFile->rowCount() == 0;
         if (!hasDocument()) {
             setDocumentTitle(QFileInfo(path).fileName());
             m_pathPlayList = QFileInfo(path).absolutePath();
@@ -115,7 +121,9 @@ void MainWindow::openFile(const QString &path)
         } else {
             setModified();
         }
-        openPlsFile(path);
+        appendRows(openPlsFile(path), !startsDocument);
+        if (startsDocument)
+            m_undoStack->clear();
     } else if (path.endsWith(QLatin1String(".m3u"), Qt::CaseInsensitive)) {
         importFile(path, &MainWindow::openM3uFile);
     } else if (path.endsWith(QLatin1String(".xspf"), Qt::CaseInsensitive)) {
@@ -125,50 +133,60 @@ void MainWindow::openFile(const QString &path)
 
 // Imported rows are in no file the window could save to: they are unsaved
 // changes, or Save would stay disabled for the very rows to be converted.
-void MainWindow::importFile(const QString &path, void (MainWindow::*open)(const QString &))
+void MainWindow::importFile(const QString &path, Reader read)
 {
     const int rows = ui->tableFile->rowCount();
-    (this->*open)(path);
+    appendRows((this->*read)(path), true);
     if (hasDocument() || ui->tableFile->rowCount() > rows)
         setModified();
 }
 
 // Rows whose address the radio-box cannot play are left out, and counted.
-void MainWindow::appendRows(const QList<Row> &rows)
+void MainWindow::appendRows(const QList<Row> &rows, bool undoable)
 {
-    int skipped = 0;
-    {
-        BulkAppend append(ui->tableFile);
-        skipped = addTableRows(rows);
+    QList<Row> accepted;
+    accepted.reserve(rows.size());
+    for (const Row &row : rows) {
+        if (PlaylistTable::isStreamAddress(row.address))
+            accepted.append(row);
     }
-    reportSkipped(this, skipped);
+    const int duplicates = m_duplicateCount;
+    if (!accepted.isEmpty()) {
+        BulkAppend append(ui->tableFile);
+        if (undoable)
+            pushStep(new InsertRows(m_rowTable, m_rowTable->count(), accepted, tr("Open")));
+        else
+            m_rowTable->insert(m_rowTable->count(), accepted);
+    }
+    reportSkipped(this, int(rows.size() - accepted.size()));
+    reportNewDuplicates(duplicates);
 }
 
-void MainWindow::openPlsFile(const QString &path)
+QList<Row> MainWindow::openPlsFile(const QString &path)
 {
     plsFile reader;
     connect(&reader, &plsFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
     reader.disconnect(this);
-    appendRows(takeRows(&reader, [](const plsFile::Entry &entry) { return entry.type == 1; }));
+    return takeRows(&reader, [](const plsFile::Entry &entry) { return entry.type == 1; });
 }
 
-void MainWindow::openM3uFile(const QString &path)
+QList<Row> MainWindow::openM3uFile(const QString &path)
 {
     m3uFile reader;
     connect(&reader, &m3uFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
     reader.disconnect(this);
-    appendRows(takeRows(&reader, [](const m3uFile::Entry &) { return true; }));
+    return takeRows(&reader, [](const m3uFile::Entry &) { return true; });
 }
 
-void MainWindow::openXspfFile(const QString &path)
+QList<Row> MainWindow::openXspfFile(const QString &path)
 {
     xspfFile reader;
     connect(&reader, &xspfFile::readingFinished, this, &MainWindow::errors);
     reader.readFile(path);
     reader.disconnect(this);
-    appendRows(takeRows(&reader, [](const xspfFile::Entry &) { return true; }));
+    return takeRows(&reader, [](const xspfFile::Entry &) { return true; });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
@@ -188,10 +206,23 @@ void MainWindow::dropEvent(QDropEvent *event)
         paths << url.toLocalFile();
     event->acceptProposedAction();
     QMetaObject::invokeMethod(
-        this,
-        [this, paths] {
-            for (const QString &path : paths)
-                openFile(path);
-        },
-        Qt::QueuedConnection);
+        this, [this, paths] { openDropped(paths); }, Qt::QueuedConnection);
+}
+
+// The rows of all files of one drop are one step. A PLS file that starts the
+// document starts the history instead, and is no step of it.
+void MainWindow::openDropped(const QStringList &paths)
+{
+    auto *step = new StepGroup(tr("Drop"));
+    for (const QString &path : paths) {
+        const bool startsDocument = path.endsWith(QLatin1String(".pls"), Qt::CaseInsensitive) &&
+                                    !hasDocument() && ui->tableFile->rowCount() == 0;
+        m_dropStep = startsDocument ? nullptr : step;
+        openFile(path);
+    }
+    m_dropStep = nullptr;
+    if (step->isEmpty())
+        delete step;
+    else
+        m_undoStack->push(step);
 }

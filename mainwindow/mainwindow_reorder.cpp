@@ -1,6 +1,8 @@
 #include "mainwindow/mainwindow.h"
 
+#include "mainwindow/rowcommands.h"
 #include "mainwindow/rowdrag.h"
+#include "mainwindow/rowtable.h"
 #include "ui/ui_mainwindow.h"
 
 #include <QTableWidget>
@@ -13,36 +15,38 @@ void MainWindow::setupRowDrag()
 
 void MainWindow::slotMoveEntryUp()
 {
-    const int row = ui->tableFile->currentRow();
-    if (row > 0)
-        moveEntry(row, row - 1);
+    moveSelection(-1);
 }
 
 void MainWindow::slotMoveEntryDown()
 {
-    const int row = ui->tableFile->currentRow();
-    if (row >= 0 && row + 1 < ui->tableFile->rowCount())
-        moveEntry(row, row + 1);
+    moveSelection(1);
 }
 
-// The row's own items move, so the kind kept beside the Type text goes with
-// them. The moved row ends current, and so in the editor with its new number.
+// Several rows move as one block when they stand together; rows chosen here
+// and there have no one place to go, and stay. One row is the current one.
+void MainWindow::moveSelection(int by)
+{
+    const QList<int> rows = selectedShownRows();
+    int first = ui->tableFile->currentRow();
+    int count = 1;
+    if (rows.size() > 1) {
+        if (rows.last() - rows.first() + 1 != rows.size())
+            return;
+        first = rows.first();
+        count = int(rows.size());
+    }
+    if (first < 0 || first + by < 0 || first + by + count > ui->tableFile->rowCount())
+        return;
+    pushStep(new MoveRows(m_rowTable, first, count, first + by,
+                          by < 0 ? tr("Move up") : tr("Move down")));
+}
+
+// The moved row ends current, and so in the editor with its new number.
 void MainWindow::moveEntry(int from, int to)
 {
-    QTableWidget *table = ui->tableFile;
-    const int rows = table->rowCount();
+    const int rows = ui->tableFile->rowCount();
     if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
         return;
-    const int column = qMax(0, table->currentColumn());
-    QList<QTableWidgetItem *> items;
-    for (int c = 0; c < table->columnCount(); ++c)
-        items << table->takeItem(from, c);
-    table->removeRow(from);
-    table->insertRow(to);
-    for (int c = 0; c < items.size(); ++c) {
-        if (items.at(c))
-            table->setItem(to, c, items.at(c));
-    }
-    table->setCurrentCell(to, column);
-    setModified();
+    pushStep(new MoveRows(m_rowTable, from, 1, to, tr("Move")));
 }

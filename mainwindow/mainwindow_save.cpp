@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTableWidget>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace PlaylistTable;
@@ -105,6 +106,7 @@ bool MainWindow::savePlsFile(const QString &path)
         return false;
     setDocumentTitle(QFileInfo(path).fileName());
     m_lblFilePath->setText(path);
+    m_undoStack->setClean();
     // An empty list is written as one file without entries.
     offerStaleDeletion(path, qMax(1, int(plsFile::fileSizes(entries).size())));
     return true;

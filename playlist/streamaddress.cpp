@@ -37,4 +37,20 @@ bool isWritableUrl(const QUrl &url)
     return url.isValid() && !url.toString().isEmpty();
 }
 
+// QUrl already gives scheme and host in lower case; the port and the slash
+// are what stations write one way in one list and the other in the next.
+QString duplicateKey(QStringView address)
+{
+    const QString text = address.trimmed().toString();
+    QUrl url(text);
+    if (!url.isValid())
+        return text;
+    if (url.scheme() == QLatin1String("http") && url.port() == 80)
+        url.setPort(-1);
+    url = url.adjusted(QUrl::StripTrailingSlash);
+    if (url.path() == QLatin1String("/"))
+        url.setPath(QString());
+    return url.toString(QUrl::FullyEncoded);
+}
+
 } // namespace kestrel

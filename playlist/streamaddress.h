@@ -22,6 +22,11 @@ bool isStreamUrl(const QUrl &url);
 // silently turn a station into an entry without an address.
 bool isWritableUrl(const QUrl &url);
 
+// The form under which two addresses of one station compare equal: scheme
+// and host in lower case, without the scheme's default port (80 for http)
+// and without a trailing "/". An address QUrl cannot read is its own key.
+QString duplicateKey(QStringView address);
+
 } // namespace kestrel
 
 #endif

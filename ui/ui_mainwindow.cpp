@@ -72,6 +72,11 @@ void Ui_MainWindow::setupUi(QMainWindow *mainWindow)
     verticalLayout->setObjectName(QString::fromLatin1("verticalLayout"));
     setupEditorFrame();
     verticalLayout->addWidget(frameEditor);
+    // Shown by Find only, right above the list that it filters.
+    leditFilter = newChild<QLineEdit>(centralWidget, "leditFilter");
+    leditFilter->setClearButtonEnabled(true);
+    leditFilter->hide();
+    verticalLayout->addWidget(leditFilter);
     setupBrowserFrame();
     verticalLayout->addWidget(frameBrowser);
     mainWindow->setCentralWidget(centralWidget);
@@ -98,6 +103,13 @@ void Ui_MainWindow::setupActions(QMainWindow *mainWindow)
     actionClose = newAction(mainWindow, "actionClose");
     actionMoveUp = newAction(mainWindow, "actionMoveUp");
     actionMoveDown = newAction(mainWindow, "actionMoveDown");
+    actionUndo = newAction(mainWindow, "actionUndo");
+    actionRedo = newAction(mainWindow, "actionRedo");
+    actionFind = newAction(mainWindow, "actionFind");
+    actionSortTitle = newAction(mainWindow, "actionSortTitle");
+    actionSortAddress = newAction(mainWindow, "actionSortAddress");
+    actionSortType = newAction(mainWindow, "actionSortType");
+    actionRemoveDuplicates = newAction(mainWindow, "actionRemoveDuplicates");
 }
 
 void Ui_MainWindow::setupEditorFrame()
@@ -140,7 +152,7 @@ void Ui_MainWindow::setupBrowserFrame()
     for (int column = 0; column < 3; ++column)
         tableFile->setHorizontalHeaderItem(column, new QTableWidgetItem());
     tableFile->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableFile->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableFile->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tableFile->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableFile->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     tableFile->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -181,6 +193,7 @@ void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
     menuBar = newChild<QMenuBar>(mainWindow, "menuBar");
     menuBar->setGeometry(QRect(0, 0, 333, 21));
     menuFile = newChild<QMenu>(menuBar, "menuFile");
+    menuEdit = newChild<QMenu>(menuBar, "menuEdit");
     menuStream = newChild<QMenu>(menuBar, "menuStream");
     menuHelp = newChild<QMenu>(menuBar, "menuHelp");
     menuLanguage = newChild<QMenu>(menuBar, "menuLanguage");
@@ -190,6 +203,7 @@ void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
     mainWindow->setStatusBar(statusBar);
 
     menuBar->addAction(menuFile->menuAction());
+    menuBar->addAction(menuEdit->menuAction());
     menuBar->addAction(menuStream->menuAction());
     menuBar->addAction(menuLanguage->menuAction());
     menuBar->addAction(menuHelp->menuAction());
@@ -200,6 +214,16 @@ void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
     menuFile->addAction(actionClose);
     menuFile->addSeparator();
     menuFile->addAction(actionQuit);
+    menuEdit->addAction(actionUndo);
+    menuEdit->addAction(actionRedo);
+    menuEdit->addSeparator();
+    menuEdit->addAction(actionFind);
+    menuEdit->addSeparator();
+    menuEdit->addAction(actionSortTitle);
+    menuEdit->addAction(actionSortAddress);
+    menuEdit->addAction(actionSortType);
+    menuEdit->addSeparator();
+    menuEdit->addAction(actionRemoveDuplicates);
     menuStream->addAction(actionAdd);
     menuStream->addAction(actionEdit);
     menuStream->addAction(actionDelete);
@@ -255,4 +279,27 @@ void Ui_MainWindow::retranslateUi(QMainWindow *mainWindow)
     actionMoveDown->setText(QCoreApplication::translate("MainWindow", "Move d&own"));
     actionMoveDown->setShortcut(
         QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Down")));
+    retranslateEditMenu();
+}
+
+// The Undo and Redo texts are the window's: they name the step they would
+// take back or do again.
+void Ui_MainWindow::retranslateEditMenu()
+{
+    menuEdit->setTitle(QCoreApplication::translate("MainWindow", "&Edit"));
+    actionUndo->setText(QCoreApplication::translate("MainWindow", "Undo"));
+    actionUndo->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Z")));
+    actionRedo->setText(QCoreApplication::translate("MainWindow", "Redo"));
+    actionRedo->setShortcuts(
+        {QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Shift+Z")),
+         QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Y"))});
+    actionFind->setText(QCoreApplication::translate("MainWindow", "&Find..."));
+    actionFind->setShortcut(QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+F")));
+    actionSortTitle->setText(QCoreApplication::translate("MainWindow", "Sort by &title"));
+    actionSortAddress->setText(QCoreApplication::translate("MainWindow", "Sort by a&ddress"));
+    actionSortType->setText(QCoreApplication::translate("MainWindow", "Sort &TV after Radio"));
+    actionRemoveDuplicates->setText(
+        QCoreApplication::translate("MainWindow", "&Remove duplicates"));
+    leditFilter->setPlaceholderText(
+        QCoreApplication::translate("MainWindow", "Find in titles and addresses"));
 }

@@ -61,6 +61,15 @@ public:
     QStatusBar *statusBar = nullptr;
     QAction *actionMoveUp = nullptr;
     QAction *actionMoveDown = nullptr;
+    QAction *actionUndo = nullptr;
+    QAction *actionRedo = nullptr;
+    QAction *actionFind = nullptr;
+    QAction *actionSortTitle = nullptr;
+    QAction *actionSortAddress = nullptr;
+    QAction *actionSortType = nullptr;
+    QAction *actionRemoveDuplicates = nullptr;
+    QMenu *menuEdit = nullptr;
+    QLineEdit *leditFilter = nullptr;
 
     void setupUi(QMainWindow *mainWindow);
     void retranslateUi(QMainWindow *mainWindow);
@@ -71,6 +80,7 @@ private:
     void setupBrowserFrame();
     void setupMenus(QMainWindow *mainWindow);
     void setupFocus();
+    void retranslateEditMenu();
 };
 
 namespace Ui {
