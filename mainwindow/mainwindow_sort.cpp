@@ -10,6 +10,7 @@
 #include <QBrush>
 #include <QCollator>
 #include <QColor>
+#include <QLocale>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -52,7 +53,13 @@ void MainWindow::setupSorting()
 // collator each time costs more than the sort itself.
 void MainWindow::slotSortByTitle()
 {
-    QCollator collator;
+    // Qt compares by code points in the C locale, numbers digit by digit and
+    // capitals before all small letters; a system without a language set
+    // gets the common rules instead.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     const int rows = ui->tableFile->rowCount();

@@ -178,11 +178,33 @@ void RowTable::permute(const QList<int> &order)
     notify(false);
 }
 
+// A row that Find hides is not made current: the nearest shown row below it,
+// else above it, is; with none shown, no row is.
+int RowTable::shownRowNear(int row) const
+{
+    const int rows = count();
+    if (row < 0 || row >= rows || !m_table->isRowHidden(row))
+        return row < rows ? row : -1;
+    for (int below = row + 1; below < rows; ++below) {
+        if (!m_table->isRowHidden(below))
+            return below;
+    }
+    for (int above = row - 1; above >= 0; --above) {
+        if (!m_table->isRowHidden(above))
+            return above;
+    }
+    return -1;
+}
+
 void RowTable::select(int first, int count)
 {
     QItemSelectionModel *selection = m_table->selectionModel();
+    if (first >= 0 && first < m_table->rowCount() && m_table->isRowHidden(first)) {
+        first = shownRowNear(first);
+        count = 1;
+    }
     if (first < 0 || first >= m_table->rowCount()) {
-        selection->clear();
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
         if (selected)
             selected(-1);
         return;

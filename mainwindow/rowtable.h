@@ -43,6 +43,7 @@ public:
     std::function<void(int)> selected;
 
 private:
+    int shownRowNear(int row) const;
     void fill(int first, const QList<PlaylistTable::Row> &rows);
     void announce(int first, int last);
     void notify(bool rowsCameIn);
