@@ -4,18 +4,19 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
-        <location filename="../mainwindow/mainwindow.h" line="+140"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+87"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+239"/>
+        <location filename="../mainwindow/mainwindow.h" line="+179"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+97"/>
         <location line="+13"/>
-        <location line="+19"/>
+        <location line="+24"/>
         <location line="+42"/>
         <location line="+5"/>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+39"/>
-        <location line="+78"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
+        <location line="+79"/>
         <location line="+21"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+60"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+136"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -138,15 +139,17 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+29"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+23"/>
+        <location filename="../mainwindow/rowtable.cpp" line="+53"/>
+        <location line="+68"/>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+1"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+3"/>
+        <location filename="../mainwindow/rowtable.cpp" line="-67"/>
+        <location line="+67"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
@@ -186,13 +189,85 @@
         <translation>Ctrl+Down</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-35"/>
+        <location line="+8"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="-50"/>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+1"/>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort by &amp;title</source>
+        <translation>Nach &amp;Titel sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort by a&amp;ddress</source>
+        <translation>Nach &amp;Adresse sortieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort &amp;TV after Radio</source>
+        <translation>&amp;TV nach Radio sortieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Remove duplicates</source>
+        <translation>&amp;Doppelte entfernen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find in titles and addresses</source>
+        <translation>In Titeln und Adressen suchen</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow.cpp" line="-54"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 von %2 Einträgen</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>done</source>
         <translation>Fertig</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../converter/converter.cpp" line="+28"/>
+        <location filename="../converter/converter.cpp" line="+32"/>
         <source>Couldn&apos;t open the file!</source>
         <translation>Die Datei konnte nicht geöffnet werden!</translation>
     </message>
@@ -246,7 +321,7 @@ Version: %1
 Datum: %2</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+118"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+166"/>
         <source>The address of the stream is not valid!</source>
         <translation>Die Adresse des Streams ist ungültig!</translation>
     </message>
@@ -255,14 +330,38 @@ Datum: %2</translation>
         <source>The url of the stream must start with http:// or udp://!</source>
         <translation>Die Adresse des Streams muss mit http:// oder udp:// beginnen!</translation>
     </message>
+    <message numerus="yes">
+        <location line="+45"/>
+        <source>Delete %n entries?</source>
+        <translation>
+            <numerusform>%n Eintrag löschen?</numerusform>
+            <numerusform>%n Einträge löschen?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-101"/>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="+96"/>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-102"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="+99"/>
         <source>PLS Playlist</source>
         <translation>PLS-Wiedergabeliste</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
     </message>
@@ -293,7 +392,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-29"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-34"/>
         <source>The playlist has been modified.</source>
         <translation>Die Wiedergabeliste wurde geändert.</translation>
     </message>
@@ -303,7 +402,7 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-104"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-107"/>
         <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
@@ -354,6 +453,16 @@ Datum: %2</translation>
         <translation>PLS-Datei</translation>
     </message>
     <message>
+        <location line="+55"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Drop</source>
+        <translation>Ablegen</translation>
+    </message>
+    <message>
         <location filename="../converter/converter.cpp" line="-36"/>
         <source>Nothing written: the playlists hold no entry to write.</source>
         <translation>Nichts geschrieben: Die Wiedergabelisten enthalten keinen Eintrag.</translation>
@@ -394,6 +503,67 @@ Datum: %2</translation>
         <source>%1, %2</source>
         <comment>entries, files</comment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_reorder.cpp" line="+42"/>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="-1"/>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_sort.cpp" line="+102"/>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>No duplicate addresses</source>
+        <translation>Keine doppelten Adressen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove duplicates</source>
+        <translation>Doppelte entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n duplicate address(es) removed</source>
+        <translation>
+            <numerusform>%n doppelte Adresse entfernt</numerusform>
+            <numerusform>%n doppelte Adressen entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Same address as entry %1</source>
+        <translation>Gleiche Adresse wie Eintrag %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n duplicate address(es)</source>
+        <translation>
+            <numerusform>%n doppelte Adresse</numerusform>
+            <numerusform>%n doppelte Adressen</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

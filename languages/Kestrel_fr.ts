@@ -4,18 +4,19 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+215"/>
-        <location filename="../mainwindow/mainwindow.h" line="+140"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+87"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+239"/>
+        <location filename="../mainwindow/mainwindow.h" line="+179"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+97"/>
         <location line="+13"/>
-        <location line="+19"/>
+        <location line="+24"/>
         <location line="+42"/>
         <location line="+5"/>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+39"/>
-        <location line="+78"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
+        <location line="+79"/>
         <location line="+21"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+54"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+60"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+136"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -138,15 +139,17 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+29"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+20"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+23"/>
+        <location filename="../mainwindow/rowtable.cpp" line="+53"/>
+        <location line="+68"/>
         <source>Radio</source>
         <translation>Radio</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+1"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+3"/>
+        <location filename="../mainwindow/rowtable.cpp" line="-67"/>
+        <location line="+67"/>
         <source>TV</source>
         <translation>TV</translation>
     </message>
@@ -186,13 +189,85 @@
         <translation>Ctrl+Down</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-35"/>
+        <location line="+8"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="-50"/>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+1"/>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort by &amp;title</source>
+        <translation>Trier par &amp;titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort by a&amp;ddress</source>
+        <translation>Trier par a&amp;dresse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort &amp;TV after Radio</source>
+        <translation>Trier la &amp;TV après la radio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Remove duplicates</source>
+        <translation>&amp;Supprimer les doublons</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find in titles and addresses</source>
+        <translation>Rechercher dans les titres et les adresses</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow.cpp" line="-54"/>
+        <source>%1 of %2 entries</source>
+        <translation>%1 entrées sur %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>done</source>
         <translation>Terminé</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../converter/converter.cpp" line="+28"/>
+        <location filename="../converter/converter.cpp" line="+32"/>
         <source>Couldn&apos;t open the file!</source>
         <translation>Impossible d&apos;ouvrir le fichier&#xa0;!</translation>
     </message>
@@ -246,7 +321,7 @@ Version&#xa0;: %1
 Date&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_edit.cpp" line="+118"/>
+        <location filename="../mainwindow/mainwindow_edit.cpp" line="+166"/>
         <source>The address of the stream is not valid!</source>
         <translation>L&apos;adresse du flux n&apos;est pas valide&#xa0;!</translation>
     </message>
@@ -255,14 +330,38 @@ Date&#xa0;: %2</translation>
         <source>The url of the stream must start with http:// or udp://!</source>
         <translation>L&apos;adresse du flux doit commencer par http:// ou udp://&#xa0;!</translation>
     </message>
+    <message numerus="yes">
+        <location line="+45"/>
+        <source>Delete %n entries?</source>
+        <translation>
+            <numerusform>Supprimer %n entrée&#xa0;?</numerusform>
+            <numerusform>Supprimer %n entrées&#xa0;?</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-101"/>
-        <location filename="../mainwindow/mainwindow_open.cpp" line="+96"/>
+        <location line="+2"/>
+        <location line="+6"/>
+        <source>Delete</source>
+        <translation>Suppression</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add</source>
+        <translation>Ajout</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-102"/>
+        <location filename="../mainwindow/mainwindow_open.cpp" line="+99"/>
         <source>PLS Playlist</source>
         <translation>Liste de lecture PLS</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+80"/>
         <source>%1 already exists. Do you want to replace it?</source>
         <translation>%1 existe déjà. Voulez-vous le remplacer&#xa0;?</translation>
     </message>
@@ -293,7 +392,7 @@ Date&#xa0;: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-29"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-34"/>
         <source>The playlist has been modified.</source>
         <translation>La liste de lecture a été modifiée.</translation>
     </message>
@@ -303,7 +402,7 @@ Date&#xa0;: %2</translation>
         <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-104"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-107"/>
         <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Langue changée&#xa0;: %1</translation>
@@ -354,6 +453,16 @@ Date&#xa0;: %2</translation>
         <translation>Fichier PLS</translation>
     </message>
     <message>
+        <location line="+55"/>
+        <source>Open</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Drop</source>
+        <translation>Dépôt</translation>
+    </message>
+    <message>
         <location filename="../converter/converter.cpp" line="-36"/>
         <source>Nothing written: the playlists hold no entry to write.</source>
         <translation>Rien écrit&#xa0;: les listes de lecture ne contiennent aucune entrée à écrire.</translation>
@@ -394,6 +503,67 @@ Date&#xa0;: %2</translation>
         <source>%1, %2</source>
         <comment>entries, files</comment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_reorder.cpp" line="+42"/>
+        <source>Move up</source>
+        <translation>Déplacement vers le haut</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Move down</source>
+        <translation>Déplacement vers le bas</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Move</source>
+        <translation>Déplacement</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="-1"/>
+        <source>Undo %1</source>
+        <translation>Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo %1</source>
+        <translation>Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_sort.cpp" line="+102"/>
+        <source>Sort</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>No duplicate addresses</source>
+        <translation>Aucune adresse en double</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Remove duplicates</source>
+        <translation>Suppression des doublons</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n duplicate address(es) removed</source>
+        <translation>
+            <numerusform>%n adresse en double supprimée</numerusform>
+            <numerusform>%n adresses en double supprimées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Same address as entry %1</source>
+        <translation>Même adresse que l’entrée %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n duplicate address(es)</source>
+        <translation>
+            <numerusform>%n adresse en double</numerusform>
+            <numerusform>%n adresses en double</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
