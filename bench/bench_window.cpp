@@ -10,8 +10,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -275,6 +277,86 @@ void BM_WindowQuit(benchmark::State &state)
     }
 }
 
+// Answers the question of a multi-row Delete with Yes, as soon as it shows.
+class YesAnswerer
+{
+public:
+    YesAnswerer()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Yes)->click();
+        });
+        m_timer.start(0);
+    }
+
+private:
+    QTimer m_timer;
+};
+
+// Processor time of an action and one pass of the event loop after it:
+// other programs on the machine move wall times by more than the steps take.
+template<typename Action> qint64 stepNanoseconds(Action action)
+{
+    return workNanoseconds([&] {
+        action();
+        QCoreApplication::processEvents();
+    });
+}
+
+// The editing steps over a whole list and their undo, each timed on its own:
+// Sort by title of a list in address order, Remove duplicates of a list in
+// which every address is there twice, side by side (so that the rows to go
+// are scattered, every other one), and Delete of all rows chosen with
+// Ctrl+A, the question answered. Reported time: the six together; the
+// counters give each, in milliseconds.
+void BM_WindowEditSteps(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    const QString half = samplePls(count / 2);
+    qint64 spent[6] = {};
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = shownWindow();
+        dropOnto(window.get(), half);
+        QCoreApplication::processEvents();
+        dropOnto(window.get(), half);
+        QCoreApplication::processEvents();
+        trigger(window.get(), "actionSortAddress");
+        auto *table = window->findChild<QTableWidget *>(QStringLiteral("tableFile"));
+        state.ResumeTiming();
+        qint64 now[6];
+        now[0] = stepNanoseconds([&] { trigger(window.get(), "actionSortTitle"); });
+        now[1] = stepNanoseconds([&] { trigger(window.get(), "actionUndo"); });
+        now[2] = stepNanoseconds([&] { trigger(window.get(), "actionRemoveDuplicates"); });
+        const bool halved = rowsOf(window.get()) == count / 2;
+        now[3] = stepNanoseconds([&] { trigger(window.get(), "actionUndo"); });
+        table->setFocus();
+        table->selectAll();
+        {
+            YesAnswerer yes;
+            now[4] = stepNanoseconds([&] { trigger(window.get(), "actionDelete"); });
+        }
+        const bool emptied = rowsOf(window.get()) == 0;
+        now[5] = stepNanoseconds([&] { trigger(window.get(), "actionUndo"); });
+        qint64 total = 0;
+        for (int i = 0; i < 6; ++i) {
+            spent[i] += now[i];
+            total += now[i];
+        }
+        state.SetIterationTime(double(total) / 1e9);
+        if (!halved || !emptied || rowsOf(window.get()) != count)
+            state.SkipWithError("a step did not do its work");
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+    const char *names[6] = {"sort_ms",        "sort_undo_ms", "dedupe_ms",
+                            "dedupe_undo_ms", "delete_ms",    "delete_undo_ms"};
+    for (int i = 0; i < 6; ++i)
+        state.counters[names[i]] = double(spent[i]) / double(state.iterations()) / 1e6;
+}
+
 // The rise of the resident set's high-water mark when `path` is dropped onto
 // a shown, empty window, until its split label is shown, in bytes.
 qint64 openingPeak(const QString &path)
@@ -316,6 +398,12 @@ BENCHMARK(BM_WindowOpen) KESTREL_SIZES->UseManualTime();
 BENCHMARK(BM_WindowSave) KESTREL_SIZES->UseManualTime();
 BENCHMARK(BM_WindowDelete) KESTREL_SIZES->UseManualTime()->Iterations(20);
 BENCHMARK(BM_WindowQuit) KESTREL_SIZES;
+BENCHMARK(BM_WindowEditSteps)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(3);
 BENCHMARK(BM_WindowOpenMemory) KESTREL_SIZES->Iterations(1);
 
 // The window needs a QApplication, and the benchmarks no screen.

@@ -4,7 +4,6 @@
 #include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -144,7 +143,6 @@ private:
     void sortRows(const QList<int> &order);
     // Marks the addresses that an earlier row already has; returns how many.
     int markDuplicates();
-    QString duplicateKey(const QString &address);
     void reportNewDuplicates(int before);
 
     // The split of the next save, shown beside the path
@@ -188,7 +186,6 @@ private:
     StepGroup *m_dropStep = nullptr;
     int m_duplicateCount = 0;
     int m_shownRowCount = 0;
-    QHash<QString, QString> m_duplicateKeys;
 };
 
 #endif

@@ -51,7 +51,6 @@ void MainWindow::clearPlaylist()
     // time in the square of their number.
     ui->tableFile->setRowCount(0);
     m_duplicateCount = 0;
-    m_duplicateKeys.clear();
     // A new playlist has no history: Undo must not bring back rows of the
     // one that was let go.
     m_undoStack->clear();

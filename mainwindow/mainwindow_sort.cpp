@@ -102,14 +102,6 @@ void MainWindow::sortRows(const QList<int> &order)
     pushStep(new ReorderRows(m_rowTable, order, ui->tableFile->currentRow(), tr("Sort")));
 }
 
-QString MainWindow::duplicateKey(const QString &address)
-{
-    auto known = m_duplicateKeys.constFind(address);
-    if (known == m_duplicateKeys.constEnd())
-        known = m_duplicateKeys.insert(address, kestrel::duplicateKey(address));
-    return known.value();
-}
-
 // The first row of each address is kept, hidden rows included: Find only
 // narrows what is shown, and a duplicate is one wherever it stands.
 void MainWindow::slotRemoveDuplicates()
@@ -119,7 +111,7 @@ void MainWindow::slotRemoveDuplicates()
     seen.reserve(rows);
     QList<int> later;
     for (int row = 0; row < rows; ++row) {
-        const QString key = duplicateKey(cellText(ui->tableFile, row, UrlColumn));
+        const QString key = kestrel::duplicateKey(cellText(ui->tableFile, row, UrlColumn));
         if (seen.contains(key))
             later.append(row);
         else
@@ -146,7 +138,7 @@ int MainWindow::markDuplicates()
     std::vector<int> other(size_t(rows), -1);
     int duplicates = 0;
     for (int row = 0; row < rows; ++row) {
-        const QString key = duplicateKey(cellText(table, row, UrlColumn));
+        const QString key = kestrel::duplicateKey(cellText(table, row, UrlColumn));
         const auto first = firstRow.constFind(key);
         if (first == firstRow.constEnd()) {
             firstRow.insert(key, row);
@@ -157,10 +149,12 @@ int MainWindow::markDuplicates()
             other[size_t(first.value())] = row;
         ++duplicates;
     }
+    // Without marks before, only the duplicates need looking at.
+    const bool hadMarks = m_duplicateCount > 0;
     const QBrush marked(QColor(255, 236, 179));
     for (int row = 0; row < rows; ++row) {
         QTableWidgetItem *item = table->item(row, UrlColumn);
-        if (!item)
+        if (!item || (!hadMarks && other[size_t(row)] < 0))
             continue;
         const QString tip = other[size_t(row)] < 0
                                 ? QString()

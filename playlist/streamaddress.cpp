@@ -42,15 +42,18 @@ bool isWritableUrl(const QUrl &url)
 QString duplicateKey(QStringView address)
 {
     const QString text = address.trimmed().toString();
-    QUrl url(text);
+    const QUrl url(text);
     if (!url.isValid())
         return text;
-    if (url.scheme() == QLatin1String("http") && url.port() == 80)
-        url.setPort(-1);
-    url = url.adjusted(QUrl::StripTrailingSlash);
-    if (url.path() == QLatin1String("/"))
-        url.setPath(QString());
-    return url.toString(QUrl::FullyEncoded);
+    QUrl::FormattingOptions options = QUrl::FullyEncoded | QUrl::StripTrailingSlash;
+    if (url.port() == 80 && url.scheme() == QLatin1String("http"))
+        options |= QUrl::RemovePort;
+    QString key = url.toString(options);
+    // A path of "/" alone is not stripped; it is the same station as none.
+    if (url.path() == QLatin1String("/") && key.endsWith(QLatin1Char('/')) &&
+        !url.hasQuery() && !url.hasFragment())
+        key.chop(1);
+    return key;
 }
 
 } // namespace kestrel
