@@ -134,6 +134,14 @@ void MainWindow::showCritical(const QString &text)
     MessageBox::critical(this, tr("Kestrelpad"), text);
 }
 
+// A question whose safe answer, No, is the default: Enter alone must not
+// throw entries away.
+bool MainWindow::askYesNo(const QString &text)
+{
+    return QMessageBox::question(this, tr("Kestrelpad"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void MainWindow::showStatus(const QString &text, int timeout)
 {
     ui->statusBar->showMessage(text, timeout);

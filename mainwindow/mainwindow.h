@@ -75,6 +75,7 @@ private:
     void setDocumentActionsEnabled(bool enabled);
     void showEntryCount();
     void showCritical(const QString &text);
+    bool askYesNo(const QString &text);
     void showStatus(const QString &text, int timeout);
 
     // Settings and languages
@@ -130,7 +131,6 @@ private:
     void rowsChanged(bool rowsCameIn);
     // Rows chosen by the user and shown: several rows, or the current one.
     QList<int> selectedShownRows() const;
-    bool askYesNo(const QString &text);
 
     // Find: rows that do not contain the filter's text are hidden.
     void setupFilter();

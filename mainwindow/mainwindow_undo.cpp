@@ -8,7 +8,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTableWidget>
 #include <QUndoStack>
 
@@ -129,10 +128,4 @@ QList<int> MainWindow::selectedShownRows() const
             rows.append(row);
     }
     return rows;
-}
-
-bool MainWindow::askYesNo(const QString &text)
-{
-    return QMessageBox::question(this, tr("Kestrelpad"), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
 }
