@@ -5,18 +5,18 @@
     <name>MainWindow</name>
     <message>
         <location filename="../ui/ui_mainwindow.cpp" line="+239"/>
-        <location filename="../mainwindow/mainwindow.h" line="+179"/>
+        <location filename="../mainwindow/mainwindow.h" line="+177"/>
         <location filename="../mainwindow/mainwindow.cpp" line="+97"/>
         <location line="+13"/>
         <location line="+24"/>
-        <location line="+42"/>
+        <location line="+7"/>
+        <location line="+43"/>
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
         <location line="+79"/>
         <location line="+21"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+60"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+59"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
-        <location filename="../mainwindow/mainwindow_undo.cpp" line="+136"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
     </message>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+23"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+26"/>
         <location filename="../mainwindow/rowtable.cpp" line="+53"/>
         <location line="+68"/>
         <source>Radio</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_undo.cpp" line="-50"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+87"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -206,7 +206,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_undo.cpp" line="+1"/>
+        <location filename="../mainwindow/mainwindow_undo.cpp" line="+2"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
@@ -256,12 +256,12 @@
         <translation>In Titeln und Adressen suchen</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-54"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="-62"/>
         <source>%1 of %2 entries</source>
         <translation>%1 von %2 Einträgen</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+27"/>
         <source>done</source>
         <translation>Fertig</translation>
     </message>
@@ -350,7 +350,7 @@ Datum: %2</translation>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Change</source>
         <translation>Ändern</translation>
     </message>
@@ -392,7 +392,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-34"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-33"/>
         <source>The playlist has been modified.</source>
         <translation>Die Wiedergabeliste wurde geändert.</translation>
     </message>
@@ -402,7 +402,7 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-107"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-110"/>
         <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
@@ -453,7 +453,7 @@ Datum: %2</translation>
         <translation>PLS-Datei</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+56"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -510,7 +510,7 @@ Datum: %2</translation>
         <translation>Nach oben</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Move down</source>
         <translation>Nach unten</translation>
     </message>
@@ -525,17 +525,17 @@ Datum: %2</translation>
         <translation>Rückgängig: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Redo %1</source>
         <translation>Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_sort.cpp" line="+102"/>
+        <location filename="../mainwindow/mainwindow_sort.cpp" line="+103"/>
         <source>Sort</source>
         <translation>Sortieren</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+19"/>
         <source>No duplicate addresses</source>
         <translation>Keine doppelten Adressen</translation>
     </message>
@@ -545,7 +545,7 @@ Datum: %2</translation>
         <translation>Doppelte entfernen</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%n duplicate address(es) removed</source>
         <translation>
             <numerusform>%n doppelte Adresse entfernt</numerusform>
@@ -553,7 +553,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>Same address as entry %1</source>
         <translation>Gleiche Adresse wie Eintrag %1</translation>
     </message>

@@ -212,21 +212,21 @@ void MainWindow::slotDeleteEntry()
     if (rows.size() > 1) {
         if (!askYesNo(tr("Delete %n entries?", "", int(rows.size()))))
             return;
-        pushStep(new RemoveRows(m_rowTable, rows, tr("Delete"), true));
+        pushStep(new RemoveRows(m_rowTable, rows, QString::fromLatin1(QT_TR_NOOP("Delete")), true));
         return;
     }
     const int row = ui->tableFile->currentRow();
     if (row < 0)
         return;
-    pushStep(new RemoveRows(m_rowTable, {row}, tr("Delete"), true));
+    pushStep(new RemoveRows(m_rowTable, {row}, QString::fromLatin1(QT_TR_NOOP("Delete")), true));
 }
 
 void MainWindow::addTableRow(const QString &title, const QString &address, bool radio)
 {
     if (!isStreamAddress(address))
         return;
-    pushStep(
-        new InsertRows(m_rowTable, m_rowTable->count(), {Row{title, address, radio}}, tr("Add")));
+    pushStep(new InsertRows(m_rowTable, m_rowTable->count(), {Row{title, address, radio}},
+                            QString::fromLatin1(QT_TR_NOOP("Add"))));
 }
 
 void MainWindow::updateCurrentRow(const QString &title, const QString &address, bool radio)
@@ -236,5 +236,6 @@ void MainWindow::updateCurrentRow(const QString &title, const QString &address, 
     const int row = ui->tableFile->currentRow();
     if (row < 0)
         return;
-    pushStep(new ChangeRow(m_rowTable, row, Row{title, address, radio}, tr("Change")));
+    pushStep(new ChangeRow(m_rowTable, row, Row{title, address, radio},
+                           QString::fromLatin1(QT_TR_NOOP("Change"))));
 }

@@ -217,6 +217,9 @@ void MainWindow::retranslateKeepingState()
     showUndoTexts();
     if (m_lblEntryCount)
         showEntryCount();
+    // The marks name the other row in words of the language.
+    if (m_duplicateCount > 0)
+        markDuplicates();
 }
 
 // The Type cells were written in the language of their day; the kind each

@@ -154,7 +154,8 @@ void MainWindow::appendRows(const QList<Row> &rows, bool undoable)
     if (!accepted.isEmpty()) {
         BulkAppend append(ui->tableFile);
         if (undoable)
-            pushStep(new InsertRows(m_rowTable, m_rowTable->count(), accepted, tr("Open")));
+            pushStep(new InsertRows(m_rowTable, m_rowTable->count(), accepted,
+                                    QString::fromLatin1(QT_TR_NOOP("Open"))));
         else
             m_rowTable->insert(m_rowTable->count(), accepted);
     }
@@ -213,7 +214,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 // document starts the history instead, and is no step of it.
 void MainWindow::openDropped(const QStringList &paths)
 {
-    auto *step = new StepGroup(tr("Drop"));
+    auto *step = new StepGroup(QString::fromLatin1(QT_TR_NOOP("Drop")));
     for (const QString &path : paths) {
         const bool startsDocument = path.endsWith(QLatin1String(".pls"), Qt::CaseInsensitive) &&
                                     !hasDocument() && ui->tableFile->rowCount() == 0;

@@ -39,7 +39,8 @@ void MainWindow::moveSelection(int by)
     if (first < 0 || first + by < 0 || first + by + count > ui->tableFile->rowCount())
         return;
     pushStep(new MoveRows(m_rowTable, first, count, first + by,
-                          by < 0 ? tr("Move up") : tr("Move down")));
+                          by < 0 ? QString::fromLatin1(QT_TR_NOOP("Move up"))
+                                 : QString::fromLatin1(QT_TR_NOOP("Move down"))));
 }
 
 // The moved row ends current, and so in the editor with its new number.
@@ -48,5 +49,5 @@ void MainWindow::moveEntry(int from, int to)
     const int rows = ui->tableFile->rowCount();
     if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
         return;
-    pushStep(new MoveRows(m_rowTable, from, 1, to, tr("Move")));
+    pushStep(new MoveRows(m_rowTable, from, 1, to, QString::fromLatin1(QT_TR_NOOP("Move"))));
 }

@@ -99,7 +99,8 @@ void MainWindow::sortRows(const QList<int> &order)
 {
     if (order == identity(int(order.size())))
         return;
-    pushStep(new ReorderRows(m_rowTable, order, ui->tableFile->currentRow(), tr("Sort")));
+    pushStep(new ReorderRows(m_rowTable, order, ui->tableFile->currentRow(),
+                             QString::fromLatin1(QT_TR_NOOP("Sort"))));
 }
 
 // The first row of each address is kept, hidden rows included: Find only
@@ -121,7 +122,8 @@ void MainWindow::slotRemoveDuplicates()
         showStatus(tr("No duplicate addresses"), DuplicateMessageTimeout);
         return;
     }
-    pushStep(new RemoveRows(m_rowTable, later, tr("Remove duplicates"), true));
+    pushStep(new RemoveRows(m_rowTable, later, QString::fromLatin1(QT_TR_NOOP("Remove duplicates")),
+                            true));
     showStatus(tr("%n duplicate address(es) removed", "", int(later.size())),
                DuplicateMessageTimeout);
 }

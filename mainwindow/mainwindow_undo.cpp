@@ -74,16 +74,20 @@ void MainWindow::pushStep(QUndoCommand *step)
     m_undoStack->push(step);
 }
 
-// The language may change before the stack exists: at start-up, when the
-// stored language is loaded.
+// The steps keep their names in English and are named in the language of
+// the moment, so a change of language renames the steps already taken. The
+// language may change before the stack exists: at start-up, when the stored
+// language is loaded.
 void MainWindow::showUndoTexts()
 {
     if (!m_undoStack)
         return;
     const QString undo = m_undoStack->undoText();
     const QString redo = m_undoStack->redoText();
-    ui->actionUndo->setText(undo.isEmpty() ? tr("Undo") : tr("Undo %1").arg(undo));
-    ui->actionRedo->setText(redo.isEmpty() ? tr("Redo") : tr("Redo %1").arg(redo));
+    ui->actionUndo->setText(undo.isEmpty() ? tr("Undo")
+                                           : tr("Undo %1").arg(tr(undo.toLatin1().constData())));
+    ui->actionRedo->setText(redo.isEmpty() ? tr("Redo")
+                                           : tr("Redo %1").arg(tr(redo.toLatin1().constData())));
     ui->actionUndo->setEnabled(m_undoStack->canUndo());
     ui->actionRedo->setEnabled(m_undoStack->canRedo());
 }
