@@ -119,7 +119,7 @@ private:
 
     // Reordering
     void setupRowDrag();
-    void moveEntry(int from, int to);
+    void moveEntries(int first, int count, int to);
     void moveSelection(int by);
 
     // Undo and redo: every change of the rows is a step on the stack, and the

@@ -10,7 +10,7 @@
 void MainWindow::setupRowDrag()
 {
     auto *drag = new RowDrag(ui->tableFile);
-    connect(drag, &RowDrag::rowDropped, this, &MainWindow::moveEntry);
+    connect(drag, &RowDrag::rowsDropped, this, &MainWindow::moveEntries);
 }
 
 void MainWindow::slotMoveEntryUp()
@@ -43,11 +43,13 @@ void MainWindow::moveSelection(int by)
                                  : QString::fromLatin1(QT_TR_NOOP("Move down"))));
 }
 
-// The moved row ends current, and so in the editor with its new number.
-void MainWindow::moveEntry(int from, int to)
+// The moved rows end chosen, the first current, and so in the editor with
+// its new number.
+void MainWindow::moveEntries(int first, int count, int to)
 {
     const int rows = ui->tableFile->rowCount();
-    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
+    if (first == to || first < 0 || to < 0 || count < 1 || first + count > rows ||
+        to + count > rows)
         return;
-    pushStep(new MoveRows(m_rowTable, from, 1, to, QString::fromLatin1(QT_TR_NOOP("Move"))));
+    pushStep(new MoveRows(m_rowTable, first, count, to, QString::fromLatin1(QT_TR_NOOP("Move"))));
 }

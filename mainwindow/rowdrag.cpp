@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <QTableWidget>
 
+#include <algorithm>
+
 RowDrag::RowDrag(QTableWidget *table)
     : QObject(table)
     , m_table(table)
@@ -19,24 +21,34 @@ RowDrag::RowDrag(QTableWidget *table)
     m_table->viewport()->installEventFilter(this);
 }
 
-// The row goes before the row under the upper half of which it is dropped,
-// after the row under the lower half, and to the end below the last row.
+// The rows go before the row under the upper half of which they are dropped,
+// after the row under the lower half, and to the end below the last row. A
+// block of chosen rows that holds the dragged one moves whole; otherwise the
+// dragged row, which the press made current, moves alone.
 void RowDrag::dropAt(const QPoint &position)
 {
-    const QModelIndexList selected = m_table->selectionModel()->selectedIndexes();
-    if (selected.isEmpty())
+    int first = m_table->currentRow();
+    if (first < 0)
         return;
-    const int from = selected.first().row();
+    int count = 1;
+    QList<int> rows;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    if (rows.size() > 1 && rows.last() - rows.first() + 1 == rows.size() && rows.contains(first)) {
+        first = rows.first();
+        count = int(rows.size());
+    }
     int insertAt = m_table->rowCount();
     const int under = m_table->rowAt(position.y());
     if (under >= 0) {
         const int middle = m_table->rowViewportPosition(under) + m_table->rowHeight(under) / 2;
         insertAt = position.y() < middle ? under : under + 1;
     }
-    // Taking the row out first shifts the rows below it up by one.
-    const int to = insertAt > from ? insertAt - 1 : insertAt;
-    if (to != from)
-        emit rowDropped(from, to);
+    // Taking the rows out first shifts the rows below them up.
+    if (insertAt >= first && insertAt <= first + count)
+        return;
+    emit rowsDropped(first, count, insertAt > first ? insertAt - count : insertAt);
 }
 
 bool RowDrag::eventFilter(QObject *watched, QEvent *event)

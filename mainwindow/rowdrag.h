@@ -7,7 +7,7 @@ class QEvent;
 class QPoint;
 class QTableWidget;
 
-// Lets the user drag a row of the playlist table to another place in it.
+// Lets the user drag a row, or a block of rows, of the playlist table to another place in it.
 // QTableWidget's own internal move writes the dragged cells over the cells at
 // the drop position; here the drop becomes a move of the whole row. Drags
 // from elsewhere (files) are left to the window, as before.
@@ -19,8 +19,8 @@ public:
     explicit RowDrag(QTableWidget *table);
 
 signals:
-    // `to` is the row's index after the move.
-    void rowDropped(int from, int to);
+    // The block [first, first + count) ends with its first row at `to`.
+    void rowsDropped(int first, int count, int to);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

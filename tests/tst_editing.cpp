@@ -447,7 +447,8 @@ void TestEditing::closing()
 }
 
 // The command, or a drag onto a row at pixels from its middle; the row
-// clicked and the current one; then the rows and the number in the editor.
+// clicked and the current one (the row dragged); then the rows and the
+// number in the editor.
 void TestEditing::moveRow_data()
 {
     QTest::addColumn<QString>("command");
@@ -466,6 +467,7 @@ void TestEditing::moveRow_data()
     addRow("drag C onto the upper half of A", "drag:0:-4", 2, 2, "CAB", "1");
     addRow("drag TV row below the last row", "drag:2:40", 1, 1, "ACB", "3");
     addRow("drag A onto the upper half of B", "drag:1:-4", 0, 0, "ABC", "1");
+    addRow("drag A and B below C as a block", "drag:2:4:block", 0, 0, "CAB", "2");
 }
 
 void TestEditing::moveRow()
@@ -489,7 +491,15 @@ void TestEditing::moveRow()
     table->item(1, PlaylistTable::TypeColumn)->setData(PlaylistTable::KindRole, PlaylistTable::TV);
     if (clicked >= 0)
         editor.clickRow(clicked);
-    table->setCurrentCell(current, 0);
+    // "drag:<row>:<pixels>:block": the row below the clicked one is chosen
+    // too, with Shift, and both are dragged.
+    if (drag.value(3) == "block") {
+        const QModelIndex block = table->model()->index(clicked + 1, 0);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          table->visualRect(block).center());
+    } else {
+        table->setCurrentCell(current, 0);
+    }
     if (drag.first() == "drag") {
         const QRect target = table->visualRect(table->model()->index(drag.at(1).toInt(), 0));
         dragTo(editor, current, target.center() + QPoint(0, drag.at(2).toInt()));
