@@ -10,12 +10,12 @@
         <location line="+13"/>
         <location line="+24"/>
         <location line="+7"/>
-        <location line="+43"/>
+        <location line="+44"/>
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
         <location line="+79"/>
-        <location line="+21"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+59"/>
+        <location line="+22"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+57"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
@@ -256,12 +256,12 @@
         <translation>In Titeln und Adressen suchen</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-62"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="-63"/>
         <source>%1 of %2 entries</source>
         <translation>%1 von %2 Einträgen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>done</source>
         <translation>Fertig</translation>
     </message>
@@ -355,7 +355,7 @@ Datum: %2</translation>
         <translation>Ändern</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-102"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-103"/>
         <location filename="../mainwindow/mainwindow_open.cpp" line="+99"/>
         <source>PLS Playlist</source>
         <translation>PLS-Wiedergabeliste</translation>
@@ -384,7 +384,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+18"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+19"/>
         <source>%n older continuation file(s) (%1) would still be played by the radio-box. Delete them?</source>
         <translation>
             <numerusform>%n ältere Folgedatei (%1) würde von der Radio-Box noch abgespielt. Löschen?</numerusform>
@@ -392,7 +392,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-33"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-31"/>
         <source>The playlist has been modified.</source>
         <translation>Die Wiedergabeliste wurde geändert.</translation>
     </message>
@@ -515,7 +515,7 @@ Datum: %2</translation>
         <translation>Nach unten</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Move</source>
         <translation>Verschieben</translation>
     </message>

@@ -10,12 +10,12 @@
         <location line="+13"/>
         <location line="+24"/>
         <location line="+7"/>
-        <location line="+43"/>
+        <location line="+44"/>
         <location line="+5"/>
         <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
         <location line="+79"/>
-        <location line="+21"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+59"/>
+        <location line="+22"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+57"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
@@ -256,12 +256,12 @@
         <translation>Rechercher dans les titres et les adresses</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow.cpp" line="-62"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="-63"/>
         <source>%1 of %2 entries</source>
         <translation>%1 entrées sur %2</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+28"/>
         <source>done</source>
         <translation>Terminé</translation>
     </message>
@@ -355,7 +355,7 @@ Date&#xa0;: %2</translation>
         <translation>Modification</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_save.cpp" line="-102"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="-103"/>
         <location filename="../mainwindow/mainwindow_open.cpp" line="+99"/>
         <source>PLS Playlist</source>
         <translation>Liste de lecture PLS</translation>
@@ -384,7 +384,7 @@ Date&#xa0;: %2</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../mainwindow/mainwindow_save.cpp" line="+18"/>
+        <location filename="../mainwindow/mainwindow_save.cpp" line="+19"/>
         <source>%n older continuation file(s) (%1) would still be played by the radio-box. Delete them?</source>
         <translation>
             <numerusform>%n ancien fichier de suite (%1) serait encore lu par la radio-box. Le supprimer&#xa0;?</numerusform>
@@ -392,7 +392,7 @@ Date&#xa0;: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-33"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-31"/>
         <source>The playlist has been modified.</source>
         <translation>La liste de lecture a été modifiée.</translation>
     </message>
@@ -515,7 +515,7 @@ Date&#xa0;: %2</translation>
         <translation>Déplacement vers le bas</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Move</source>
         <translation>Déplacement</translation>
     </message>

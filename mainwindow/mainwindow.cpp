@@ -138,8 +138,9 @@ void MainWindow::showCritical(const QString &text)
 // throw entries away.
 bool MainWindow::askYesNo(const QString &text)
 {
-    return QMessageBox::question(this, tr("Kestrelpad"), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return MessageBox::question(this, QMessageBox::Question, tr("Kestrelpad"), text, {},
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
 }
 
 void MainWindow::showStatus(const QString &text, int timeout)

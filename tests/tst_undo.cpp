@@ -2,11 +2,11 @@
 // over every change of the rows and across opens and saves, several rows at
 // once, Find, Sort, and duplicate addresses.
 
-#include "editortest.h"
+#include "windowtest.h"
 
 #include <QMimeData>
 
-using namespace EditorTest;
+using namespace WindowTest;
 
 namespace {
 
@@ -58,7 +58,7 @@ void runStep(Editor &editor, const QString &step)
     const QString &verb = words.first();
     const QString argument = words.value(1);
     if (verb == "open") {
-        FileDialogAnswerer dialog({editor.path(argument)});
+        FileDialog::setNextAnswer(editor.path(argument));
         editor.trigger("actionOpen");
     } else if (verb == "drop") {
         dropFiles(editor, argument.split(','));
@@ -77,7 +77,7 @@ void runStep(Editor &editor, const QString &step)
     } else if (verb == "focus") {
         child<QWidget>(editor.window, qPrintable(argument))->setFocus();
     } else if (verb == "save") {
-        FileDialogAnswerer dialog({editor.path(argument)});
+        FileDialog::setNextAnswer(editor.path(argument));
         editor.run("Ctrl+S");
     } else {
         editor.run(step);
@@ -112,6 +112,8 @@ class TestUndo : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { answerDialogs(); }
+    void cleanup() { checkAnswersUsed(); }
     void steps_data();
     void steps();
 };
@@ -217,34 +219,34 @@ void TestUndo::steps()
     Editor editor;
     for (const QString &name : QDir(TEST_DATA_DIR "/open").entryList(QDir::Files))
         QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + name, editor.path(name)));
-    QList<QMessageBox::StandardButton> answers;
     for (const QString &answer : c.answers.split(',', Qt::SkipEmptyParts))
-        answers << (answer == "Yes"  ? QMessageBox::Yes
-                    : answer == "No" ? QMessageBox::No
-                                     : QMessageBox::Discard);
-    BoxAnswerer boxes(answers);
+        MessageBox::setNextAnswer(answer == "Yes"  ? QMessageBox::Yes
+                                  : answer == "No" ? QMessageBox::No
+                                                   : QMessageBox::Discard);
     for (const QString &step : c.steps.split("; "))
         runStep(editor, step);
 
     QCOMPARE(shownRows(editor), c.rows);
     QCOMPARE(editor.title(), c.title);
     QCOMPARE(editor.window->isModified(), c.title.startsWith("* "));
-    QCOMPARE(editor.enabledActions().size(), c.title.startsWith("* ") ? 4 : 0);
-    QCOMPARE(editor.entryCount(), c.labels.section('|', 0, 0));
+    QCOMPARE(editor.enabledActions(), c.title.startsWith("* ") ? 4 : 0);
+    QCOMPARE(editor.statusLabels().value(0), c.labels.section('|', 0, 0));
     if (c.labels.contains('|'))
-        QTRY_COMPARE(editor.fileSplit(), c.labels.section('|', 1));
+        QTRY_COMPARE(editor.statusLabels().value(2), c.labels.section('|', 1));
     const QString undo = child<QAction>(editor.window, "actionUndo")->text() + '|' +
                          child<QAction>(editor.window, "actionRedo")->text();
     QCOMPARE(undo, c.undo);
     QCOMPARE(child<QAction>(editor.window, "actionUndo")->isEnabled(), undo.startsWith("Undo "));
     QCOMPARE(editor.titleEdit()->text() + '#' + editor.entryId(), c.shown);
-    QCOMPARE(boxes.texts().join('|'), c.boxes);
-    for (const SeenBox &box : boxes.seen) {
+    QStringList texts;
+    for (const MessageBox::Shown &box : MessageBox::takeShown()) {
+        texts << box.text;
         if (box.text.startsWith("Delete")) {
             QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
             QCOMPARE(box.defaultButton, QMessageBox::No);
         }
     }
+    QCOMPARE(texts.join('|'), c.boxes);
     if (!c.status.isEmpty())
         QCOMPARE(editor.status(), c.status);
     if (!c.saved.isEmpty()) {
