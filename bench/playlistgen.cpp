@@ -49,6 +49,14 @@ QByteArray makeM3u(int count)
     return text.toUtf8();
 }
 
+QByteArray makeM3uPlain(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += urlOf(i) + u'\n';
+    return text.toUtf8();
+}
+
 QByteArray makeXspf(int count)
 {
     QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -17,6 +17,8 @@ QList<plsFile::Entry> makeEntries(int count);
 QByteArray makePls(int count);
 // An extended M3U file.
 QByteArray makeM3u(int count);
+// A plain M3U file: the addresses alone.
+QByteArray makeM3uPlain(int count);
 // An XSPF document with one track per entry.
 QByteArray makeXspf(int count);
 
