@@ -4,6 +4,7 @@
 #include "playlist/streamaddress.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -24,7 +25,7 @@ QStringView titleOf(QStringView extinf)
 }
 
 // The next line that is not blank, trimmed; empty at the end of the text.
-QStringView nextNonEmpty(kestrel::LineSplitter *lines)
+QStringView nextNonEmpty(kestrel::PlaylistLines *lines)
 {
     QStringView line;
     while (lines->next(&line)) {
@@ -41,14 +42,14 @@ QStringView nextNonEmpty(kestrel::LineSplitter *lines)
 // line that begins with "#" is ever an address, and every other line is one,
 // titled by the last "#EXTINF" line since the entry before it.
 // Returns whether the text held any non-empty line.
-bool readLines(kestrel::LineSplitter *lines, QList<m3uFile::Entry> *entries)
+bool readLines(kestrel::PlaylistLines *lines, QList<m3uFile::Entry> *entries)
 {
     bool any = false;
     QString title;
     for (QStringView line = nextNonEmpty(lines); !line.isEmpty(); line = nextNonEmpty(lines)) {
         if (!line.startsWith(u'#')) {
-            entries->append(m3uFile::Entry{title, QUrl(line.toString())});
-            title.clear();
+            entries->append(m3uFile::Entry{std::exchange(title, QString()),
+                                           kestrel::addressUrl(line.toString())});
         } else if (kestrel::containsWord(line, QLatin1String("#extinf"))) {
             title = titleOf(line).toString();
         }
@@ -82,8 +83,9 @@ void m3uFile::clearEntries()
 
 bool m3uFile::readBytes(QByteArray data)
 {
-    const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
-    kestrel::LineSplitter lines(decoded.text, decoded.cutAtNul);
+    kestrel::PlaylistLines lines(std::move(data));
+    // Every line that does not begin with "#" is an address or blank.
+    m_entries.reserve(m_entries.size() + lines.countLinesNotStartingWith('#'));
     return readLines(&lines, &m_entries);
 }
 

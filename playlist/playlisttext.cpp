@@ -8,17 +8,11 @@ namespace kestrel {
 
 namespace {
 
-QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView bytes, bool *error)
-{
-    // Stateless makes a sequence cut short by the end of the file an error
-    // instead of state silently kept for input that never comes.
-    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless |
-                                         QStringDecoder::Flag::ConvertInitialBom);
-    QString text = decoder.decode(bytes);
-    if (error)
-        *error = decoder.hasError();
-    return text;
-}
+// Stateless makes a sequence cut short by the end of the file an error
+// instead of state silently kept for input that never comes. A byte-order
+// mark after the first one is text and stays.
+constexpr QStringDecoder::Flags decoderFlags =
+    QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
 
 // Qt's UTF-16 decoder passes unpaired surrogates through. No encoding that a
 // save writes can carry them, so a title holding one would change on the next
@@ -44,84 +38,123 @@ void replaceLoneSurrogates(QString &text)
 // quotes, dashes, the ellipsis and the euro sign. Latin-1 would turn those
 // into invisible control characters. The five bytes the code page leaves
 // undefined keep their Latin-1 meaning, so no byte is lost.
-QString fromWindows1252(QByteArrayView bytes)
+QChar *fromWindows1252(QByteArrayView bytes, QChar *out)
 {
     static constexpr char16_t high[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
     for (const char byte : bytes) {
         const uchar c = uchar(byte);
         *out++ = QChar(c >= 0x80 && c < 0xA0 ? high[c - 0x80] : char16_t(c));
     }
-    return text;
+    return out;
 }
 
 } // namespace
 
-PlaylistText decodePlaylistText(QByteArray bytes)
+// The bytes are split at their line ends and each line is decoded only when
+// it is read: CR, LF and NUL are single bytes in UTF-8 and Windows-1252 that
+// never occur inside another character, so the lines are those of the
+// decoded text, while the whole text never exists at once.
+PlaylistLines::PlaylistLines(QByteArray bytes)
 {
-    PlaylistText result;
-    QByteArrayView view(bytes);
+    const QByteArrayView view(bytes);
     // Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
     // Such a file is not byte-oriented: its NUL bytes are halves of characters.
     if (view.startsWith("\xFF\xFE") || view.startsWith("\xFE\xFF")) {
-        const auto encoding =
-            view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
-        result.text = decodeWith(encoding, view.sliced(2), nullptr);
-        replaceLoneSurrogates(result.text);
-        result.cutAtNul = false;
-        return result;
+        QStringDecoder decoder(view.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                           : QStringDecoder::Utf16BE,
+                               decoderFlags);
+        m_text = decoder.decode(view.sliced(2));
+        // The bytes go before the text is scanned.
+        bytes = QByteArray();
+        replaceLoneSurrogates(m_text);
+        m_encoding = Encoding::Utf16;
+        m_end = m_text.size();
+        return;
     }
-    if (view.startsWith("\xEF\xBB\xBF"))
-        view = view.sliced(3);
-    bool invalid = false;
-    result.text = decodeWith(QStringDecoder::Utf8, view, &invalid);
-    if (invalid) {
-        // One byte, one character keeps every byte of an older file readable.
-        // Free the failed attempt first so that at most one decoded copy
-        // lives beside the bytes.
-        result.text = QString();
-        result.text = fromWindows1252(view);
-    }
-    return result;
+    m_bytes = std::move(bytes);
+    if (m_bytes.startsWith("\xEF\xBB\xBF"))
+        m_begin = 3;
+    m_end = m_bytes.size();
+    m_pos = m_begin;
+    // One byte, one character keeps every byte of an older file readable.
+    if (!QByteArrayView(m_bytes).sliced(m_begin).isValidUtf8())
+        m_encoding = Encoding::Windows1252;
 }
 
-LineSplitter::LineSplitter(QStringView text, bool cutAtNul)
-    : m_text(text)
-    , m_cutAtNul(cutAtNul)
-{}
+char16_t PlaylistLines::at(qsizetype pos) const
+{
+    return m_encoding == Encoding::Utf16 ? m_text.at(pos).unicode() : uchar(m_bytes.at(pos));
+}
+
+qsizetype PlaylistLines::find(char c, qsizetype from) const
+{
+    return m_encoding == Encoding::Utf16 ? m_text.indexOf(QLatin1Char(c), from)
+                                         : m_bytes.indexOf(c, from);
+}
 
 // Each separator's next position is searched for only once it has been
 // passed, so a file is scanned a constant number of times whatever mix of
 // line ends it has.
-qsizetype LineSplitter::nextPosition(char16_t c, qsizetype *cache) const
+qsizetype PlaylistLines::nextPosition(char c, qsizetype *cache) const
 {
     if (*cache < m_pos) {
-        const qsizetype found = m_text.indexOf(QChar(c), m_pos);
-        *cache = found < 0 ? m_text.size() : found;
+        const qsizetype found = find(c, m_pos);
+        *cache = found < 0 ? m_end : found;
     }
     return *cache;
 }
 
-bool LineSplitter::next(QStringView *line)
+bool PlaylistLines::next(QStringView *line)
 {
-    if (m_pos >= m_text.size())
+    if (m_pos >= m_end)
         return false;
-    const qsizetype cr = nextPosition(u'\r', &m_cr);
-    const qsizetype lf = nextPosition(u'\n', &m_lf);
+    const qsizetype cr = nextPosition('\r', &m_cr);
+    const qsizetype lf = nextPosition('\n', &m_lf);
     const qsizetype end = qMin(cr, lf);
     qsizetype textEnd = end;
-    if (m_cutAtNul)
-        textEnd = qMin(end, nextPosition(u'\0', &m_nul));
-    *line = m_text.sliced(m_pos, textEnd - m_pos);
+    if (m_encoding != Encoding::Utf16)
+        textEnd = qMin(end, nextPosition('\0', &m_nul));
+    m_last = LineSpan{m_pos, textEnd - m_pos};
     qsizetype after = end + 1;
-    if (end == cr && after < m_text.size() && m_text.at(after) == u'\n')
+    if (end == cr && after < m_end && at(after) == u'\n')
         ++after;
     m_pos = after;
+    *line = decode(m_last, &m_line);
     return true;
+}
+
+QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
+{
+    if (m_encoding == Encoding::Utf16)
+        return QStringView(m_text).sliced(span.start, span.size);
+    // Neither encoding gives more characters than it has bytes.
+    if (buffer->size() < qMax<qsizetype>(span.size, 1))
+        buffer->resize(qMax<qsizetype>(span.size, 1));
+    QChar *const begin = buffer->data();
+    const QByteArrayView bytes = QByteArrayView(m_bytes).sliced(span.start, span.size);
+    QChar *end = nullptr;
+    if (m_encoding == Encoding::Utf8) {
+        QStringDecoder decoder(QStringDecoder::Utf8, decoderFlags);
+        end = decoder.appendToBuffer(begin, bytes);
+    } else {
+        end = fromWindows1252(bytes, begin);
+    }
+    return QStringView(begin, end - begin);
+}
+
+qsizetype PlaylistLines::countLinesNotStartingWith(char c) const
+{
+    qsizetype count = 0;
+    for (qsizetype pos = m_begin; pos < m_end;) {
+        if (at(pos) != char16_t(uchar(c)))
+            ++count;
+        const qsizetype lf = find('\n', pos);
+        pos = lf < 0 ? m_end : lf + 1;
+    }
+    return count;
 }
 
 qint8 openForReading(QFile *file)

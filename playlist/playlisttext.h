@@ -10,41 +10,59 @@
 // Text helpers shared by the line-based playlist readers and writers.
 namespace kestrel {
 
-// A playlist file decoded to text. cutAtNul tells whether the file used a
-// byte-oriented encoding, where a NUL byte ends the text of its line.
-struct PlaylistText
+// Where a line lies in a file, in the units PlaylistLines counts in; it can
+// be decoded again once the reader needs the line's text.
+struct LineSpan
 {
-    QString text;
-    bool cutAtNul = true;
+    qsizetype start = 0;
+    qsizetype size = 0;
 };
 
-// Decodes a whole file: UTF-16 when it begins with a UTF-16 byte-order mark,
-// otherwise UTF-8 when all of it is valid UTF-8 and Windows-1252 when not; a
-// leading UTF-8 byte-order mark is skipped. Takes the bytes by value so that
-// they are released as soon as the text exists.
-PlaylistText decodePlaylistText(QByteArray bytes);
-
-// Walks the lines of a text without copying it. A line ends at CR LF, LF or a
-// lone CR; the line end is not part of the line. Text after the last line end
-// is a line of its own, so "a\n" holds one line and "" none.
-class LineSplitter
+// The lines of a playlist file, decoded one at a time. The file is UTF-16
+// when it begins with a UTF-16 byte-order mark, otherwise UTF-8 when all of it
+// is valid UTF-8 and Windows-1252 when not; a leading UTF-8 byte-order mark is
+// skipped. A line ends at CR LF, LF or a lone CR; the line end is not part of
+// the line. Text after the last line end is a line of its own, so "a\n" holds
+// one line and "" none. In the byte-oriented encodings a NUL byte ends the
+// text of its line.
+class PlaylistLines
 {
 public:
-    LineSplitter(QStringView text, bool cutAtNul);
+    explicit PlaylistLines(QByteArray bytes);
 
-    // Gives the next line, cut at its first NUL when the text asks for it.
-    // Returns false when no line is left.
+    // Gives the next line; false when no line is left. The view stays valid
+    // until the next call.
     bool next(QStringView *line);
+    // Where the line that next() gave last lies.
+    LineSpan lastSpan() const { return m_last; }
+    // The text of a line given before; the view lives as long as buffer
+    // stays unchanged.
+    QStringView decode(LineSpan span, QString *buffer) const;
+    // How many lines there are at most that do not begin with c, counted
+    // without decoding: enough to reserve the entries of a read.
+    qsizetype countLinesNotStartingWith(char c) const;
+    // The file's size in the units of its spans.
+    qsizetype size() const { return m_end; }
 
 private:
-    qsizetype nextPosition(char16_t c, qsizetype *cache) const;
+    enum class Encoding { Utf8, Windows1252, Utf16 };
 
-    QStringView m_text;
+    char16_t at(qsizetype pos) const;
+    qsizetype find(char c, qsizetype from) const;
+    qsizetype nextPosition(char c, qsizetype *cache) const;
+
+    // The file's bytes, or for UTF-16 its decoded text, never both.
+    QByteArray m_bytes;
+    QString m_text;
+    Encoding m_encoding = Encoding::Utf8;
+    qsizetype m_begin = 0;
+    qsizetype m_end = 0;
     qsizetype m_pos = 0;
     qsizetype m_cr = -1;
     qsizetype m_lf = -1;
     qsizetype m_nul = -1;
-    bool m_cutAtNul;
+    LineSpan m_last;
+    QString m_line;
 };
 
 // Checks that path names an existing file and opens it for reading.

@@ -1,5 +1,6 @@
 #include "playlist/playlisttext.h"
 #include "playlist/plsfile.h"
+#include "playlist/streamaddress.h"
 
 #include <QHash>
 
@@ -30,19 +31,25 @@ bool isTvMarker(QStringView line)
     return rest.contains(QLatin1String("tv"), Qt::CaseInsensitive);
 }
 
+// Tabs anywhere in the address are dropped before it is trimmed. Trimming
+// the value first gives the same text, since what a tab uncovers at either
+// end is white space, and spares a copy for every address without tabs.
 QString addressOf(QStringView fileLine)
 {
-    QString address = valuePart(fileLine).toString();
-    address.remove(u'\t');
-    return address.trimmed();
+    QString address = valuePart(fileLine).trimmed().toString();
+    if (address.contains(u'\t')) {
+        address.remove(u'\t');
+        address = std::move(address).trimmed();
+    }
+    return address;
 }
 
 // The first line of a title key and the line right after it, which may carry
 // the "listtype" marker.
 struct TitleLine
 {
-    QStringView line;
-    QStringView next;
+    kestrel::LineSpan line;
+    kestrel::LineSpan next;
 };
 
 // The first Title line of each title key, found without regard to case.
@@ -61,7 +68,7 @@ public:
 
     // Records the line of a trimmed key that begins with "title" unless the
     // key already has one; returns the record that was added, or null.
-    TitleLine *addFirst(QStringView key, QStringView line);
+    TitleLine *addFirst(QStringView key, kestrel::LineSpan line);
     // The Title line for the index text of a File line, or null.
     const TitleLine *find(const QString &index) const;
     // As find(), for the common File line "File<digits>" with blanks around.
@@ -100,7 +107,7 @@ TitleLine *TitleIndex::slot(qsizetype *position)
     return &m_lines.back();
 }
 
-TitleLine *TitleIndex::addFirst(QStringView key, QStringView line)
+TitleLine *TitleIndex::addFirst(QStringView key, kestrel::LineSpan line)
 {
     const qsizetype value = number(key.sliced(5));
     TitleLine *added = nullptr;
@@ -159,38 +166,42 @@ const TitleLine *titleFor(const TitleIndex &titles, QStringView fileLine)
 // title key, so the work grows with the file's size and not with its square.
 void plsFile::readBytes(QByteArray data)
 {
-    const kestrel::PlaylistText decoded = kestrel::decodePlaylistText(std::move(data));
-    kestrel::LineSplitter lines(decoded.text, decoded.cutAtNul);
-    TitleIndex titles(decoded.text.size());
-    QList<QStringView> fileLines;
+    kestrel::PlaylistLines lines(std::move(data));
+    TitleIndex titles(lines.size());
+    QList<kestrel::LineSpan> fileLines;
     TitleLine *waitingForNext = nullptr;
     QStringView line;
     while (lines.next(&line)) {
         if (waitingForNext) {
-            waitingForNext->next = line;
+            waitingForNext->next = lines.lastSpan();
             waitingForNext = nullptr;
         }
         const QStringView start = line.trimmed();
         if (start.startsWith(u'#') || start.startsWith(u';'))
             continue;
         if (kestrel::startsWithWord(start, QLatin1String("file")) && start.contains(u'=')) {
-            fileLines.append(line);
+            fileLines.append(lines.lastSpan());
             continue;
         }
         const QStringView key = keyPart(start).trimmed();
         if (kestrel::startsWithWord(key, QLatin1String("title")))
-            waitingForNext = titles.addFirst(key, line);
+            waitingForNext = titles.addFirst(key, lines.lastSpan());
     }
     // Hand-made files lose or misnumber a Title line now and then; the
     // station is still there, only without a name.
-    for (const QStringView fileLine : std::as_const(fileLines)) {
+    m_entries.reserve(m_entries.size() + fileLines.size());
+    QString fileBuffer, titleBuffer, nextBuffer;
+    for (const kestrel::LineSpan fileSpan : std::as_const(fileLines)) {
+        const QStringView fileLine = lines.decode(fileSpan, &fileBuffer);
         const TitleLine *title = titleFor(titles, fileLine);
         Entry entry;
         // Empty rather than null, as an empty Title line gives it, so that
         // the entry compares equal to itself once saved and read back.
-        entry.title = title ? valuePart(title->line).trimmed().toString() : QStringLiteral("");
-        entry.url = QUrl(addressOf(fileLine));
-        entry.type = title && isTvMarker(title->next) ? 2 : 1;
-        m_entries.append(entry);
+        entry.title = title
+                          ? valuePart(lines.decode(title->line, &titleBuffer)).trimmed().toString()
+                          : QStringLiteral("");
+        entry.url = kestrel::addressUrl(addressOf(fileLine));
+        entry.type = title && isTvMarker(lines.decode(title->next, &nextBuffer)) ? 2 : 1;
+        m_entries.append(std::move(entry));
     }
 }

@@ -32,6 +32,25 @@ bool isStreamUrl(const QUrl &url)
            !url.host().isEmpty();
 }
 
+// setScheme() takes the text it is given when it is the whole scheme, shared.
+// It also clears a parse error, so an invalid URL is left as parsed.
+QUrl addressUrl(const QString &text)
+{
+    QUrl url(text);
+    if (!url.isValid())
+        return url;
+    static const QString shared[] = {QStringLiteral("http"), QStringLiteral("https"),
+                                     QStringLiteral("udp")};
+    const QString scheme = url.scheme();
+    for (const QString &common : shared) {
+        if (scheme == common) {
+            url.setScheme(common);
+            break;
+        }
+    }
+    return url;
+}
+
 bool isWritableUrl(const QUrl &url)
 {
     return url.isValid() && !url.toString().isEmpty();

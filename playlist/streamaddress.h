@@ -17,6 +17,12 @@ bool hasStreamScheme(QStringView address);
 bool isStreamAddress(QStringView address);
 bool isStreamUrl(const QUrl &url);
 
+// The address as QUrl parses it from text, the same QUrl in every respect,
+// but with a scheme of "http", "https" or "udp" shared by every address that
+// has it instead of held by each: a read of many stations then keeps one
+// allocation less per station.
+QUrl addressUrl(const QString &text);
+
 // True when a writer can put the address into a file: QUrl finds it valid and
 // its text is not empty. An invalid QUrl renders as empty text, which would
 // silently turn a station into an entry without an address.

@@ -133,7 +133,7 @@ qint8 xspfFile::readXml(QXmlStreamReader *xml)
             }
         } else if (token == QXmlStreamReader::EndElement && name == u"track" && track.depth > 0) {
             if (--track.depth == 0 && !track.location.isEmpty())
-                m_entries.append(Entry{track.title, QUrl(track.location)});
+                m_entries.append(Entry{track.title, kestrel::addressUrl(track.location)});
         }
     }
     if (xml->hasError()) {

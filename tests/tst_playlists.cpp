@@ -97,6 +97,8 @@ void TestPlaylists::reads_data()
     addRow("m3u: header \"#EXTM3U8\", a bare address after a comment", "m3u/m3u8-header.m3u",
            "read 0");
     addRow("m3u: UTF-8 byte-order mark", "m3u/bom.m3u", "read 0");
+    addRow("m3u: a second byte-order mark is a character, so its line is an address",
+           "m3u/bom-in-line.m3u", "read 0");
     addRow("m3u: UTF-16 byte-order mark", "m3u/utf16le.m3u", "read 0");
     addRow("m3u: Latin-1 when not UTF-8", "m3u/latin1.m3u", "read 0");
     addRow("m3u: Windows-1252 when not UTF-8", "m3u/windows-1252.m3u", "read 0");
