@@ -137,8 +137,18 @@ QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
     const QByteArrayView bytes = QByteArrayView(m_bytes).sliced(span.start, span.size);
     QChar *end = nullptr;
     if (m_encoding == Encoding::Utf8) {
-        QStringDecoder decoder(QStringDecoder::Utf8, decoderFlags);
-        end = decoder.appendToBuffer(begin, bytes);
+        // Playlists are mostly ASCII, which widens without the decoder's
+        // set-up for every short line.
+        qsizetype ascii = 0;
+        while (ascii < bytes.size() && uchar(bytes[ascii]) < 0x80) {
+            begin[ascii] = QChar(char16_t(bytes[ascii]));
+            ++ascii;
+        }
+        end = begin + ascii;
+        if (ascii < bytes.size()) {
+            QStringDecoder decoder(QStringDecoder::Utf8, decoderFlags);
+            end = decoder.appendToBuffer(end, bytes.sliced(ascii));
+        }
     } else {
         end = fromWindows1252(bytes, begin);
     }
