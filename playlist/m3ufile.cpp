@@ -49,7 +49,7 @@ bool readLines(kestrel::PlaylistLines *lines, QList<m3uFile::Entry> *entries)
     for (QStringView line = nextNonEmpty(lines); !line.isEmpty(); line = nextNonEmpty(lines)) {
         if (!line.startsWith(u'#')) {
             entries->append(m3uFile::Entry{std::exchange(title, QString()),
-                                           kestrel::addressUrl(line.toString())});
+                                           kestrel::addressUrl(lines->take(line))});
         } else if (kestrel::containsWord(line, QLatin1String("#extinf"))) {
             title = titleOf(line).toString();
         }

@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QTextStream>
 
+#include <utility>
+
 namespace kestrel {
 
 namespace {
@@ -57,7 +59,8 @@ QChar *fromWindows1252(QByteArrayView bytes, QChar *out)
 // it is read: CR, LF and NUL are single bytes in UTF-8 and Windows-1252 that
 // never occur inside another character, so the lines are those of the
 // decoded text, while the whole text never exists at once.
-PlaylistLines::PlaylistLines(QByteArray bytes)
+PlaylistLines::PlaylistLines(QByteArray bytes, bool decodeAgain)
+    : m_decodeAgain(decodeAgain)
 {
     const QByteArrayView view(bytes);
     // Windows editors save "Unicode" text as UTF-16 with a byte-order mark.
@@ -123,6 +126,8 @@ bool PlaylistLines::next(QStringView *line)
         ++after;
     m_pos = after;
     *line = decode(m_last, &m_line);
+    if (m_pos >= m_end && !m_decodeAgain)
+        m_bytes = QByteArray();
     return true;
 }
 
@@ -130,9 +135,14 @@ QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
 {
     if (m_encoding == Encoding::Utf16)
         return QStringView(m_text).sliced(span.start, span.size);
-    // Neither encoding gives more characters than it has bytes.
-    if (buffer->size() < qMax<qsizetype>(span.size, 1))
-        buffer->resize(qMax<qsizetype>(span.size, 1));
+    // Neither encoding gives more characters than it has bytes. The old text
+    // is not kept when the buffer grows; at least one character keeps the
+    // buffer allocated, so that an empty line is not a null string.
+    const qsizetype room = qMax<qsizetype>(span.size, 1);
+    if (buffer->capacity() < room)
+        *buffer = QString(room, Qt::Uninitialized);
+    else
+        buffer->resize(room);
     QChar *const begin = buffer->data();
     const QByteArrayView bytes = QByteArrayView(m_bytes).sliced(span.start, span.size);
     QChar *end = nullptr;
@@ -152,7 +162,20 @@ QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
     } else {
         end = fromWindows1252(bytes, begin);
     }
-    return QStringView(begin, end - begin);
+    buffer->resize(end - begin);
+    return *buffer;
+}
+
+QString PlaylistLines::take(QStringView part)
+{
+    // A short line is copied, so that the buffer serves the next line.
+    if (m_encoding == Encoding::Utf16 || part.size() < 4096 || part.data() != m_line.constData() ||
+        part.size() != m_line.size())
+        return part.toString();
+    QString taken = std::exchange(m_line, QString());
+    // Shrinks in place, should the buffer have held a longer line before.
+    taken.squeeze();
+    return taken;
 }
 
 qsizetype PlaylistLines::countLinesNotStartingWith(char c) const

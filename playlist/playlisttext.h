@@ -28,13 +28,19 @@ struct LineSpan
 class PlaylistLines
 {
 public:
-    explicit PlaylistLines(QByteArray bytes);
+    // The bytes are released once the last line has been read, unless
+    // decodeAgain asks to keep them for decode().
+    explicit PlaylistLines(QByteArray bytes, bool decodeAgain = false);
 
     // Gives the next line; false when no line is left. The view stays valid
     // until the next call.
     bool next(QStringView *line);
     // Where the line that next() gave last lies.
     LineSpan lastSpan() const { return m_last; }
+    // A part of the line that next() gave last as a string of its own. When
+    // the part is the whole of a long line, the line's buffer becomes the
+    // string instead of being copied: a huge line is then never held twice.
+    QString take(QStringView part);
     // The text of a line given before; the view lives as long as buffer
     // stays unchanged.
     QStringView decode(LineSpan span, QString *buffer) const;
@@ -63,6 +69,7 @@ private:
     qsizetype m_nul = -1;
     LineSpan m_last;
     QString m_line;
+    bool m_decodeAgain;
 };
 
 // Checks that path names an existing file and opens it for reading.

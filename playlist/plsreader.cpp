@@ -166,7 +166,7 @@ const TitleLine *titleFor(const TitleIndex &titles, QStringView fileLine)
 // title key, so the work grows with the file's size and not with its square.
 void plsFile::readBytes(QByteArray data)
 {
-    kestrel::PlaylistLines lines(std::move(data));
+    kestrel::PlaylistLines lines(std::move(data), true);
     TitleIndex titles(lines.size());
     QList<kestrel::LineSpan> fileLines;
     TitleLine *waitingForNext = nullptr;
