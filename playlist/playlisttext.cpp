@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QTextStream>
 
+#include <cstring>
 #include <utility>
 
 namespace kestrel {
@@ -126,6 +127,7 @@ bool PlaylistLines::next(QStringView *line)
         ++after;
     m_pos = after;
     *line = decode(m_last, &m_line);
+    m_lineSize = line->size();
     if (m_pos >= m_end && !m_decodeAgain)
         m_bytes = QByteArray();
     return true;
@@ -135,25 +137,30 @@ QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
 {
     if (m_encoding == Encoding::Utf16)
         return QStringView(m_text).sliced(span.start, span.size);
-    // Neither encoding gives more characters than it has bytes. The old text
-    // is not kept when the buffer grows; at least one character keeps the
-    // buffer allocated, so that an empty line is not a null string.
+    // Neither encoding gives more characters than it has bytes. The buffer
+    // only grows, and its old text is not kept when it does; at least one
+    // character keeps it allocated, so that an empty line is not null.
     const qsizetype room = qMax<qsizetype>(span.size, 1);
-    if (buffer->capacity() < room)
+    if (buffer->size() < room)
         *buffer = QString(room, Qt::Uninitialized);
-    else
-        buffer->resize(room);
     QChar *const begin = buffer->data();
     const QByteArrayView bytes = QByteArrayView(m_bytes).sliced(span.start, span.size);
     QChar *end = nullptr;
     if (m_encoding == Encoding::Utf8) {
         // Playlists are mostly ASCII, which widens without the decoder's
         // set-up for every short line.
+        const char *const in = bytes.data();
+        char16_t *const out = reinterpret_cast<char16_t *>(begin);
         qsizetype ascii = 0;
-        while (ascii < bytes.size() && uchar(bytes[ascii]) < 0x80) {
-            begin[ascii] = QChar(char16_t(bytes[ascii]));
-            ++ascii;
+        for (quint64 word = 0; ascii + 8 <= bytes.size(); ascii += 8) {
+            std::memcpy(&word, in + ascii, 8);
+            if (word & 0x8080808080808080u)
+                break;
+            for (int k = 0; k < 8; ++k)
+                out[ascii + k] = uchar(in[ascii + k]);
         }
+        for (; ascii < bytes.size() && uchar(in[ascii]) < 0x80; ++ascii)
+            out[ascii] = uchar(in[ascii]);
         end = begin + ascii;
         if (ascii < bytes.size()) {
             QStringDecoder decoder(QStringDecoder::Utf8, decoderFlags);
@@ -162,18 +169,18 @@ QStringView PlaylistLines::decode(LineSpan span, QString *buffer) const
     } else {
         end = fromWindows1252(bytes, begin);
     }
-    buffer->resize(end - begin);
-    return *buffer;
+    return QStringView(begin, end - begin);
 }
 
 QString PlaylistLines::take(QStringView part)
 {
     // A short line is copied, so that the buffer serves the next line.
     if (m_encoding == Encoding::Utf16 || part.size() < 4096 || part.data() != m_line.constData() ||
-        part.size() != m_line.size())
+        part.size() != m_lineSize)
         return part.toString();
     QString taken = std::exchange(m_line, QString());
     // Shrinks in place, should the buffer have held a longer line before.
+    taken.resize(m_lineSize);
     taken.squeeze();
     return taken;
 }

@@ -47,6 +47,9 @@ public:
     // How many lines there are at most that do not begin with c, counted
     // without decoding: enough to reserve the entries of a read.
     qsizetype countLinesNotStartingWith(char c) const;
+    // The first unit of a line, a byte or a UTF-16 unit, before decoding; 0
+    // for an empty line. An ASCII character stands for itself either way.
+    char16_t firstUnit(LineSpan span) const { return span.size > 0 ? at(span.start) : 0; }
     // The file's size in the units of its spans.
     qsizetype size() const { return m_end; }
 
@@ -69,6 +72,7 @@ private:
     qsizetype m_nul = -1;
     LineSpan m_last;
     QString m_line;
+    qsizetype m_lineSize = 0;
     bool m_decodeAgain;
 };
 

@@ -31,6 +31,14 @@ bool isTvMarker(QStringView line)
     return rest.contains(QLatin1String("tv"), Qt::CaseInsensitive);
 }
 
+// Only a line that begins with "l" in either case, or with a character
+// outside ASCII, can begin with "listtype" without regard to case; any other
+// line need not be decoded to know that it is no marker.
+bool mayBeTvMarker(char16_t first)
+{
+    return first >= 0x80 || (first | 0x20) == u'l';
+}
+
 // Tabs anywhere in the address are dropped before it is trimmed. Trimming
 // the value first gives the same text, since what a tab uncovers at either
 // end is white space, and spares a copy for every address without tabs.
@@ -201,7 +209,10 @@ void plsFile::readBytes(QByteArray data)
                           ? valuePart(lines.decode(title->line, &titleBuffer)).trimmed().toString()
                           : QStringLiteral("");
         entry.url = kestrel::addressUrl(addressOf(fileLine));
-        entry.type = title && isTvMarker(lines.decode(title->next, &nextBuffer)) ? 2 : 1;
+        entry.type = title && mayBeTvMarker(lines.firstUnit(title->next)) &&
+                             isTvMarker(lines.decode(title->next, &nextBuffer))
+                         ? 2
+                         : 1;
         m_entries.append(std::move(entry));
     }
 }

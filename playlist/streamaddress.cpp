@@ -33,21 +33,21 @@ bool isStreamUrl(const QUrl &url)
 }
 
 // setScheme() takes the text it is given when it is the whole scheme, shared.
-// It also clears a parse error, so an invalid URL is left as parsed.
+// It also clears a parse error, so an invalid URL is left as parsed. As with
+// hasStreamScheme(), the start of the text tells QUrl's scheme: only ASCII
+// letters make one, and QUrl gives them in lower case.
 QUrl addressUrl(const QString &text)
 {
+    static const QString http = QStringLiteral("http");
+    static const QString https = QStringLiteral("https");
+    static const QString udp = QStringLiteral("udp");
+    const QString *common = startsWithWord(text, QLatin1String("http:"))    ? &http
+                            : startsWithWord(text, QLatin1String("https:")) ? &https
+                            : startsWithWord(text, QLatin1String("udp:"))   ? &udp
+                                                                            : nullptr;
     QUrl url(text);
-    if (!url.isValid())
-        return url;
-    static const QString shared[] = {QStringLiteral("http"), QStringLiteral("https"),
-                                     QStringLiteral("udp")};
-    const QString scheme = url.scheme();
-    for (const QString &common : shared) {
-        if (scheme == common) {
-            url.setScheme(common);
-            break;
-        }
-    }
+    if (common && url.isValid())
+        url.setScheme(*common);
     return url;
 }
 
