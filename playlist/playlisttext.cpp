@@ -111,7 +111,7 @@ qsizetype PlaylistLines::nextPosition(char c, qsizetype *cache) const
     return *cache;
 }
 
-bool PlaylistLines::next(QStringView *line)
+bool PlaylistLines::skip()
 {
     if (m_pos >= m_end)
         return false;
@@ -126,8 +126,21 @@ bool PlaylistLines::next(QStringView *line)
     if (end == cr && after < m_end && at(after) == u'\n')
         ++after;
     m_pos = after;
-    *line = decode(m_last, &m_line);
-    m_lineSize = line->size();
+    return true;
+}
+
+QStringView PlaylistLines::line()
+{
+    const QStringView text = decode(m_last, &m_line);
+    m_lineSize = text.size();
+    return text;
+}
+
+bool PlaylistLines::next(QStringView *line)
+{
+    if (!skip())
+        return false;
+    *line = this->line();
     if (m_pos >= m_end && !m_decodeAgain)
         m_bytes = QByteArray();
     return true;

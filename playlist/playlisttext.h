@@ -35,7 +35,12 @@ public:
     // Gives the next line; false when no line is left. The view stays valid
     // until the next call.
     bool next(QStringView *line);
-    // Where the line that next() gave last lies.
+    // Moves to the next line without decoding it; false when none is left.
+    // line() then decodes it, should it be needed (only with decodeAgain
+    // once the last line is reached).
+    bool skip();
+    QStringView line();
+    // Where the line that next() or skip() gave last lies.
     LineSpan lastSpan() const { return m_last; }
     // A part of the line that next() gave last as a string of its own. When
     // the part is the whole of a long line, the line's buffer becomes the

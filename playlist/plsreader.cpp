@@ -39,6 +39,18 @@ bool mayBeTvMarker(char16_t first)
     return first >= 0x80 || (first | 0x20) == u'l';
 }
 
+// What a line begins with decides whether it is a comment, a File line or a
+// Title line: white space that trimming removes, "#", ";", "f" or "t". No
+// other ASCII character can start one, so such a line (Length, NumberOfEntries,
+// an empty line) need not be decoded.
+bool mayBeKeyLine(char16_t first)
+{
+    if (first >= 0x80 || (first >= 0x09 && first <= 0x0D) || first == u' ')
+        return true;
+    const char16_t lower = first | 0x20;
+    return first == u'#' || first == u';' || lower == u'f' || lower == u't';
+}
+
 // Tabs anywhere in the address are dropped before it is trimmed. Trimming
 // the value first gives the same text, since what a tab uncovers at either
 // end is white space, and spares a copy for every address without tabs.
@@ -178,13 +190,14 @@ void plsFile::readBytes(QByteArray data)
     TitleIndex titles(lines.size());
     QList<kestrel::LineSpan> fileLines;
     TitleLine *waitingForNext = nullptr;
-    QStringView line;
-    while (lines.next(&line)) {
+    while (lines.skip()) {
         if (waitingForNext) {
             waitingForNext->next = lines.lastSpan();
             waitingForNext = nullptr;
         }
-        const QStringView start = line.trimmed();
+        if (!mayBeKeyLine(lines.firstUnit(lines.lastSpan())))
+            continue;
+        const QStringView start = lines.line().trimmed();
         if (start.startsWith(u'#') || start.startsWith(u';'))
             continue;
         if (kestrel::startsWithWord(start, QLatin1String("file")) && start.contains(u'=')) {
