@@ -70,6 +70,8 @@ void TestPlaylists::reads_data()
     addRow("pls: listtype only right after the title", "pls/listtype-elsewhere.pls", "read 0");
     addRow("pls: a File line without = is no entry", "pls/no-equals.pls", "read 0");
     addRow("pls: spaces and tabs around keys and values", "pls/spaced.pls", "read 0");
+    addRow("pls: vertical tab and form feed before keys are blanks too", "pls/control-blanks.pls",
+           "read 0");
     addRow("pls: UTF-8", "pls/utf8.pls", "read 0");
     addRow("pls: Latin-1 when not UTF-8", "pls/latin1.pls", "read 0");
     addRow("pls: Windows-1252 when not UTF-8, its five gaps kept", "pls/windows-1252.pls",
