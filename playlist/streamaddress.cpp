@@ -69,8 +69,8 @@ QString duplicateKey(QStringView address)
         options |= QUrl::RemovePort;
     QString key = url.toString(options);
     // A path of "/" alone is not stripped; it is the same station as none.
-    if (url.path() == QLatin1String("/") && key.endsWith(QLatin1Char('/')) &&
-        !url.hasQuery() && !url.hasFragment())
+    if (url.path() == QLatin1String("/") && key.endsWith(QLatin1Char('/')) && !url.hasQuery() &&
+        !url.hasFragment())
         key.chop(1);
     return key;
 }
