@@ -9,7 +9,7 @@ KESTREL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KESTREL_PACKAGES=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
-    libbenchmark-dev time
+    libbenchmark-dev time valgrind
     clang libclang-rt-14-dev
     xvfb xauth x11-utils
     dpkg-dev lintian desktop-file-utils appstream
