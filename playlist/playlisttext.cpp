@@ -259,6 +259,17 @@ bool containsWord(QStringView text, QLatin1String word)
     return false;
 }
 
+QString decodeUtf8OrWindows1252(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    fromWindows1252(bytes, text.data());
+    return text;
+}
+
 QString singleLine(const QString &text)
 {
     if (!text.contains(u'\r') && !text.contains(u'\n'))

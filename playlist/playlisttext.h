@@ -2,6 +2,7 @@
 #define KESTREL_PLAYLISTTEXT_H
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -99,6 +100,11 @@ qint8 readWholeFile(const QString &path, QByteArray *bytes);
 // and U+017F match.
 bool startsWithWord(QStringView text, QLatin1String word);
 bool containsWord(QStringView text, QLatin1String word);
+
+// The rule of PlaylistLines for bytes known to hold no UTF-16 (a header
+// line, say): UTF-8 when valid, with a leading byte-order mark skipped, else
+// Windows-1252.
+QString decodeUtf8OrWindows1252(QByteArrayView bytes);
 
 // Replaces each line break (CR LF, CR or LF) by one space, so that a title or
 // address can never end its line early or forge a line of its own.

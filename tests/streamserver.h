@@ -1,0 +1,106 @@
+#ifndef KESTREL_STREAMSERVER_H
+#define KESTREL_STREAMSERVER_H
+
+// A stand-in for the stations of the world on 127.0.0.1, one behaviour per
+// path, so that the checks never reach the internet.
+
+#include <QByteArray>
+#include <QList>
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+class StreamServer : public QTcpServer
+{
+public:
+    StreamServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection()) {
+                m_open << socket;
+                connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+    }
+
+    QString url(const char *path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(QLatin1String(path));
+    }
+    // Connections accepted and not yet closed by either side.
+    int openConnections()
+    {
+        m_open.removeAll(nullptr);
+        int open = 0;
+        for (const auto &socket : std::as_const(m_open))
+            open += socket->state() == QAbstractSocket::ConnectedState;
+        return open;
+    }
+
+    QList<QByteArray> requests;
+
+private:
+    void serve(QTcpSocket *socket)
+    {
+        QByteArray &request = m_pending[socket];
+        request += socket->readAll();
+        if (!request.startsWith("GET ")) {
+            // A TLS hello, say: the answer is no TLS.
+            socket->write("this is no TLS server\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
+        if (!request.contains("\r\n\r\n"))
+            return;
+        requests << request;
+        const QByteArray path = request.split(' ').value(1);
+        m_pending.remove(socket);
+        socket->write(response(path));
+        if (path == "/flood" || path == "/endless")
+            socket->write(QByteArray(10 * 1024 * 1024, 'x'));
+        if (path != "/silent")
+            socket->disconnectFromHost();
+    }
+
+    static QByteArray response(const QByteArray &path)
+    {
+        const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: ";
+        if (path == "/icy")
+            return "ICY 200 OK\r\nicy-name: Test FM \r\nicy-br:128\r\n\r\n";
+        if (path == "/latin1")
+            return "ICY 200 OK\r\nicy-name:Caf\xe9 \x93Jazz\x94\r\ncontent-type:audio/aacp\r\n\r\n";
+        if (path == "/utf8")
+            return ok + "audio/mpeg\r\nicy-name: Caf\xc3\xa9 Radio\r\nicy-br: 64,64\r\n\r\n";
+        if (path == "/mpeg" || path == "/flood")
+            return ok + "audio/mpeg\r\n\r\n";
+        if (path == "/ogg")
+            return ok + "application/ogg\r\n\r\n";
+        if (path == "/html")
+            return ok + "text/html; charset=utf-8\r\n\r\n<html></html>";
+        if (path == "/endless")
+            return ok + "audio/mpeg\r\nX-Padding: ";
+        if (path == "/garbage")
+            return "SSH-2.0-OpenSSH\r\n\r\n";
+        if (path.startsWith("/chain/")) {
+            const int left = path.mid(7).toInt();
+            if (left == 0)
+                return ok + "audio/mpeg\r\n\r\n";
+            return "HTTP/1.1 302 Found\r\nLocation: /chain/" + QByteArray::number(left - 1) +
+                   "\r\n\r\n";
+        }
+        if (path == "/loop/a")
+            return "HTTP/1.1 301 Moved Permanently\r\nLocation: /loop/b\r\n\r\n";
+        if (path == "/loop/b")
+            return "HTTP/1.0 301 Moved\r\nLocation: /loop/a\r\n\r\n";
+        if (path == "/silent")
+            return QByteArray();
+        return "HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\n\r\n";
+    }
+
+    QHash<QTcpSocket *, QByteArray> m_pending;
+    QList<QPointer<QTcpSocket>> m_open;
+};
+
+#endif
