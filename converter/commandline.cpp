@@ -12,6 +12,7 @@ namespace {
 const QLatin1String InputOption("-i");
 const QLatin1String OutputOption("-o");
 const QLatin1String BatchOption("-q");
+const QLatin1String CheckOption("--check");
 
 // The window prints these as well as the converter, in the window's
 // translation context.
@@ -37,8 +38,8 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// A batch run accepts "-q", one "-i" with its files and at most one "-o" with
-// its name, and nothing else: a file name that the window would silently pass
+// A batch run accepts "-q", "--check", one "-i" with its files and at most one
+// "-o" with its name, and nothing else: a file name that the window would silently pass
 // over (a stray one, or one behind an unknown option) is an error here.
 QString batchError(const QStringList &arguments)
 {
@@ -46,7 +47,7 @@ QString batchError(const QStringList &arguments)
     bool haveOutput = false;
     for (int i = 1; i < arguments.size();) {
         const QString &argument = arguments.at(i);
-        if (argument == BatchOption) {
+        if (argument == BatchOption || argument == CheckOption) {
             ++i;
         } else if (argument == InputOption) {
             if (haveInput)
@@ -125,6 +126,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: kestrelpad [-i PLAYLIST... [-o OUTPUT.pls]] [-q]\n"
+        "       kestrelpad -q --check -i PLAYLIST...\n"
         "       kestrelpad --help | --version\n"
         "\n"
         "Edits playlists for the radio-box. PLS, M3U and XSPF files are read;\n"
@@ -135,6 +137,9 @@ QString usageText()
         "  -q               batch mode: show no window, print messages to standard\n"
         "                   error and exit with 0 when all went well, 1 when a\n"
         "                   file could not be read or written, 2 on a usage error\n"
+        "  --check          with -q: ask every stream whether it answers and print one\n"
+        "                   line per entry, \"answers|dead|unknown<TAB>address<TAB>\n"
+        "                   reason\"; exit with 1 when a stream is dead\n"
         "  -h, --help       print this text and exit\n"
         "  --version        print the version and exit\n");
 }

@@ -6,15 +6,18 @@
 #include "playlist/plslayout.h"
 #include "playlist/streamaddress.h"
 #include "playlist/xspffile.h"
+#include "streamcheck/streamchecker.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 #include <QUrl>
 
+#include <cstdio>
 #include <utility>
 
 namespace Converter {
@@ -178,6 +181,36 @@ void loadLanguage(QTranslator *translator)
     }
 }
 
+// "--check": one line per entry, in the order of the entries whatever order
+// the answers come in. Scripts read the first column, so it is never
+// translated. Returns how many are dead.
+int checkStreams(const QList<Entry> &entries)
+{
+    QList<StreamCheck::Result> results(entries.size());
+    StreamChecker checker;
+    QEventLoop loop;
+    QObject::connect(&checker, &StreamChecker::checked, &loop,
+                     [&results](quint64 id, const StreamCheck::Result &result) {
+                         results[qsizetype(id)] = result;
+                     });
+    QObject::connect(&checker, &StreamChecker::finished, &loop, &QEventLoop::quit);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        checker.add(quint64(i), entries.at(i).url.toString(), entries.at(i).title.isEmpty());
+    if (!entries.isEmpty())
+        loop.exec();
+    int dead = 0;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const StreamCheck::Result &result = results.at(i);
+        dead += result.verdict == StreamCheck::Verdict::Dead;
+        const QString line = StreamCheck::keyword(result.verdict) + QLatin1Char('\t') +
+                             entries.at(i).url.toString() + QLatin1Char('\t') + result.reason +
+                             QLatin1Char('\n');
+        std::fputs(line.toLocal8Bit().constData(), stdout);
+    }
+    std::fflush(stdout);
+    return dead;
+}
+
 QtMessageHandler toolkitHandler = nullptr;
 
 // Standard error carries the run's results and nothing else: a toolkit note
@@ -200,6 +233,8 @@ int run(const QStringList &arguments)
     const QStringList inputs = CommandLine::inputFiles(arguments);
     for (const QString &input : inputs)
         failed = !readInput(input, &entries) || failed;
+    if (arguments.contains(QLatin1String("--check")))
+        failed = checkStreams(entries) > 0 || failed;
 
     const QString output = CommandLine::outputName(arguments);
     if (output.isEmpty())

@@ -67,6 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupUndo();
     setupFilter();
     setupSorting();
+    setupStreamCheck();
 
     setAcceptDrops(true);
     processCommandLine();

@@ -3,7 +3,9 @@
 
 #include "mainwindow/playlisttable.h"
 #include "playlist/plsfile.h"
+#include "streamcheck/streamresult.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -16,6 +18,9 @@ class QDragEnterEvent;
 class QDropEvent;
 class QEvent;
 class QLabel;
+class QProgressBar;
+class QPushButton;
+class StreamChecker;
 class QTimer;
 class QUndoCommand;
 class QUndoStack;
@@ -37,6 +42,9 @@ public:
     bool hasDocument() const;
     void setModified();
     void setDocumentTitle(const QString &fileName);
+
+    // The checker of Stream > Check streams; tests shorten its timeout.
+    StreamChecker *streamChecker() const { return m_checker; }
 
     // Folder that stands in for the program's own when the translations are
     // looked up; tests point it at a folder of their own. Empty: the program's.
@@ -69,6 +77,8 @@ private slots:
     void slotSortByAddress();
     void slotSortByType();
     void slotRemoveDuplicates();
+    void on_actionCheckStreams_triggered();
+    void on_actionRemoveDead_triggered();
 
 private:
     // Document state
@@ -150,6 +160,20 @@ private:
     void scheduleFileSplit();
     void showFileSplit();
 
+    // Checking the streams
+    void setupStreamCheck();
+    void streamChecked(quint64 id, const StreamCheck::Result &result);
+    void streamCheckFinished();
+    void showCheckProgress();
+    // After any change of the rows: a running check takes in new addresses
+    // and lets go of those no row has any more; the icons follow the rows.
+    void followRowsInCheck();
+    void syncCheckWithRows();
+    void showCheckResults();
+    void fillInNames();
+    void stopStreamCheck();
+    void retranslateStreamCheck();
+
     // The rows as the entries that a save writes, in table order.
     QList<plsFile::Entry> tableEntries() const;
 
@@ -186,6 +210,16 @@ private:
     StepGroup *m_dropStep = nullptr;
     int m_duplicateCount = 0;
     int m_shownRowCount = 0;
+    StreamChecker *m_checker = nullptr;
+    QProgressBar *m_checkProgress = nullptr;
+    QPushButton *m_btnCancelCheck = nullptr;
+    // Results belong to addresses, not to rows: they survive every step that
+    // rebuilds rows (undo, sorting, removals), and a row whose address changes
+    // loses its result by that alone.
+    QHash<QString, StreamCheck::Result> m_checkResults;
+    // The addresses being asked in the running check, by the checker's id.
+    QHash<quint64, QString> m_checkAddresses;
+    quint64 m_nextCheckId = 1;
 };
 
 #endif

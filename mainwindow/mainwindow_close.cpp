@@ -44,6 +44,7 @@ bool MainWindow::closePlaylist()
 
 void MainWindow::clearPlaylist()
 {
+    stopStreamCheck();
     ui->leditTitle->clear();
     ui->leditURL->clear();
     ui->lblEntryID->clear();

@@ -114,6 +114,7 @@ void MainWindow::rowsChanged(bool rowsCameIn)
     showEntryCount();
     if (rowsCameIn || m_duplicateCount > 0)
         m_duplicateCount = markDuplicates();
+    followRowsInCheck();
 }
 
 // Rows hidden by Find are not the user's choice even when a range of the

@@ -16,6 +16,10 @@ enum Column { TitleColumn = 0, UrlColumn = 1, TypeColumn = 2 };
 constexpr int KindRole = Qt::UserRole;
 enum Kind { Radio = 1, TV = 2 };
 
+// The Type cell also shows the result of the last stream check of the row's
+// address, with its verdict (a StreamCheck::Verdict as int) under this role.
+constexpr int CheckVerdictRole = Qt::UserRole + 2;
+
 // Whether the radio-box can play an address: its scheme is "http" or "udp".
 bool isStreamAddress(QStringView address);
 

@@ -55,7 +55,8 @@ private:
         if (!request.contains("\r\n\r\n"))
             return;
         requests << request;
-        const QByteArray path = request.split(' ').value(1);
+        // A query tells stations of one behaviour apart.
+        const QByteArray path = request.split(' ').value(1).split('?').value(0);
         m_pending.remove(socket);
         socket->write(response(path));
         if (path == "/flood" || path == "/endless")

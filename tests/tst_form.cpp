@@ -100,6 +100,8 @@ void TestForm::form()
         "MainWindow: QAction actionSortAddress 'Sort by a&ddress'",
         "MainWindow: QAction actionSortType 'Sort &TV after Radio'",
         "MainWindow: QAction actionRemoveDuplicates '&Remove duplicates'",
+        "MainWindow: QAction actionCheckStreams 'Check streams' Ctrl+T",
+        "MainWindow: QAction actionRemoveDead 'Remove dead stations'",
         "MainWindow: QWidget centralWidget",
         "centralWidget: QFrame frameEditor",
         "frameEditor: QPushButton btnEdit [1,2,1,1] '&change'",
@@ -123,7 +125,7 @@ void TestForm::form()
         "menuBar: QMenu menuEdit '&Edit' {actionUndo actionRedo - actionFind - actionSortTitle "
         "actionSortAddress actionSortType - actionRemoveDuplicates}",
         "menuBar: QMenu menuStream '&Stream' {actionAdd actionEdit actionDelete - actionMoveUp "
-        "actionMoveDown}",
+        "actionMoveDown - actionCheckStreams actionRemoveDead}",
         "menuBar: QMenu menuHelp '&Help' {actionAbout actionAboutQt}",
         "menuBar: QMenu menuLanguage 'Language'",
         "MainWindow: QStatusBar statusBar",

@@ -1,10 +1,14 @@
 #include "streamcheck/streamchecker.h"
 #include "streamcheck/streamprobe.h"
 #include "streamserver.h"
+#include "windowtest.h"
 
+#include <QProcess>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace WindowTest;
 using StreamCheck::Result;
 using StreamCheck::Verdict;
 
@@ -13,9 +17,15 @@ class TestStreamCheck : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { answerDialogs(); }
+    void cleanup() { checkAnswersUsed(); }
     void probe_data();
     void probe();
     void checksFewAtATimeAndCancels();
+    void windowChecksWhileEditing();
+    void windowCancels();
+    void batch_data();
+    void batch();
 
 private:
     StreamServer m_server;
@@ -122,5 +132,145 @@ void TestStreamCheck::checksFewAtATimeAndCancels()
     QTRY_COMPARE(m_server.openConnections(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestStreamCheck)
+namespace {
+
+int verdictOf(Editor &e, int row)
+{
+    return e.table()
+        ->item(row, PlaylistTable::TypeColumn)
+        ->data(PlaylistTable::CheckVerdictRole)
+        .toInt();
+}
+
+QString tipOf(Editor &e, int row)
+{
+    return e.table()->item(row, PlaylistTable::TypeColumn)->toolTip();
+}
+
+} // namespace
+
+// Twenty rows; while they are asked, one row gets another address and one is
+// deleted. Names fill empty titles only; Remove dead stations asks first.
+void TestStreamCheck::windowChecksWhileEditing()
+{
+    Editor e;
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/").arg([] {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        return closed.serverPort();
+    }());
+    const QStringList rows = {"|/silent?a",  "|/silent?b", "Mine|/icy", "|/latin1",
+                              "|/html",      "|/gone",     "|/loop/a",  "|udp://239.0.0.1:1234",
+                              "|" + refused, "|/silent?c"};
+    for (const QString &row : rows) {
+        const QString address = row.section('|', 1);
+        e.add(row.section('|', 0, 0),
+              address.startsWith('/') ? m_server.url(qPrintable(address)) : address);
+    }
+    for (int i = 0; i < 10; ++i)
+        e.add("", m_server.url(i % 2 ? "/ogg" : "/mpeg"));
+    QCOMPARE(e.table()->rowCount(), 20);
+    e.window->streamChecker()->setTimeout(3000);
+    auto *progress = e.window->statusBar()->findChild<QProgressBar *>();
+
+    e.run("Ctrl+T");
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->text(), "0 of 20 checked");
+    QTRY_VERIFY_WITH_TIMEOUT(m_server.openConnections() >= 2, 5000);
+    e.clickRow(0);
+    e.type("", m_server.url("/icy"));
+    e.run("btnEdit");
+    e.clickRow(1);
+    e.run("btnDelete");
+    QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), 10000);
+
+    QCOMPARE(e.status(), "19 checked: 13 answer, 4 dead, 2 unknown");
+    QCOMPARE(e.rows().mid(0, 4).replaceInStrings(QRegularExpression("\\|.*"), ""),
+             (QStringList{"Test FM", "Mine", "Caf\u00e9 \u201cJazz\u201d", ""}));
+    QVERIFY(e.title().startsWith("* "));
+    QCOMPARE(tipOf(e, 0), "answers: ICY, 128 kbit/s, \"Test FM\"");
+    QCOMPARE(tipOf(e, 4), "dead: HTTP/1.1 404 Not Found");
+    QCOMPARE(tipOf(e, 7), "dead: connection refused");
+    QCOMPARE(tipOf(e, 6), "unknown: udp: nothing to ask");
+    QVERIFY(!e.table()->item(0, PlaylistTable::TypeColumn)->icon().isNull());
+    const QList<int> expected = {2, 2, 2, 1, 3, 3, 1, 3, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+    for (int row = 0; row < expected.size(); ++row)
+        QCOMPARE(verdictOf(e, row), expected.at(row));
+
+    // A new address takes the old result away.
+    e.clickRow(3);
+    e.type("", m_server.url("/mpeg?new"));
+    e.run("btnEdit");
+    QCOMPARE(verdictOf(e, 3), 0);
+    QCOMPARE(tipOf(e, 3), "");
+
+    MessageBox::setNextAnswer(QMessageBox::No);
+    e.run("actionRemoveDead");
+    QCOMPARE(boxTexts(), QStringList{"Remove 4 dead stations?"});
+    QCOMPARE(e.table()->rowCount(), 19);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    e.run("actionRemoveDead");
+    QCOMPARE(boxTexts(), QStringList{"Remove 4 dead stations?"});
+    QCOMPARE(e.table()->rowCount(), 15);
+    QCOMPARE(e.statusLabels().value(0), "15");
+    // One step, and the rows that stay keep their results.
+    QCOMPARE(verdictOf(e, 0), 2);
+    e.run("actionUndo");
+    QCOMPARE(e.table()->rowCount(), 19);
+    QCOMPARE(verdictOf(e, 4), 3);
+}
+
+void TestStreamCheck::windowCancels()
+{
+    Editor e;
+    for (int i = 0; i < 20; ++i)
+        e.add("", m_server.url(qPrintable("/silent?" + QString::number(i))));
+    e.run("actionCheckStreams");
+    QTRY_COMPARE(m_server.openConnections(), 8);
+    auto *cancel = e.window->statusBar()->findChild<QPushButton *>();
+    QCOMPARE(cancel->text(), "Cancel");
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    QTRY_COMPARE(e.status(), "20 checked: 0 answer, 0 dead, 20 unknown");
+    QCOMPARE(tipOf(e, 19), "unknown: check cancelled");
+    QVERIFY(!e.window->statusBar()->findChild<QProgressBar *>()->isVisible());
+    QTRY_COMPARE(m_server.openConnections(), 0);
+}
+
+void TestStreamCheck::batch_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("none dead") << QStringList{"/icy", "udp://239.0.0.1:1234"}
+                               << "answers\t/icy\tICY, 128 kbit/s, \"Test FM\"\n"
+                                  "unknown\tudp://239.0.0.1:1234\tudp: nothing to ask\n"
+                               << 0;
+    QTest::newRow("one dead") << QStringList{"/gone", "/mpeg"}
+                              << "dead\t/gone\tHTTP/1.1 404 Not Found\n"
+                                 "answers\t/mpeg\taudio/mpeg\n"
+                              << 1;
+}
+
+// The batch run prints the answers in the order of the entries; the server
+// runs here, so the program runs beside the event loop, not in its way.
+void TestStreamCheck::batch()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    QByteArray list;
+    for (const QString &path : paths)
+        list += (path.startsWith('/') ? m_server.url(qPrintable(path)) : path).toUtf8() + '\n';
+    PlaylistTest::writeBytes(dir.filePath("list.m3u"), list);
+    QProcess process;
+    process.start(KESTREL_BINARY_DIR "/bin/kestrelpad",
+                  {"-q", "--check", "-i", dir.filePath("list.m3u")});
+    QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 20000);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+             output.replace("\t/", "\t" + m_server.url("/")));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QTEST(process.exitCode(), "exitCode");
+}
+
+QTEST_MAIN(TestStreamCheck)
 #include "tst_streamcheck.moc"

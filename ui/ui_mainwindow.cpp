@@ -110,6 +110,8 @@ void Ui_MainWindow::setupActions(QMainWindow *mainWindow)
     actionSortAddress = newAction(mainWindow, "actionSortAddress");
     actionSortType = newAction(mainWindow, "actionSortType");
     actionRemoveDuplicates = newAction(mainWindow, "actionRemoveDuplicates");
+    actionCheckStreams = newAction(mainWindow, "actionCheckStreams");
+    actionRemoveDead = newAction(mainWindow, "actionRemoveDead");
 }
 
 void Ui_MainWindow::setupEditorFrame()
@@ -230,6 +232,9 @@ void Ui_MainWindow::setupMenus(QMainWindow *mainWindow)
     menuStream->addSeparator();
     menuStream->addAction(actionMoveUp);
     menuStream->addAction(actionMoveDown);
+    menuStream->addSeparator();
+    menuStream->addAction(actionCheckStreams);
+    menuStream->addAction(actionRemoveDead);
     menuHelp->addAction(actionAbout);
     menuHelp->addAction(actionAboutQt);
 }
@@ -279,6 +284,10 @@ void Ui_MainWindow::retranslateUi(QMainWindow *mainWindow)
     actionMoveDown->setText(QCoreApplication::translate("MainWindow", "Move d&own"));
     actionMoveDown->setShortcut(
         QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+Down")));
+    actionCheckStreams->setText(QCoreApplication::translate("MainWindow", "Check streams"));
+    actionCheckStreams->setShortcut(
+        QKeySequence(QCoreApplication::translate("MainWindow", "Ctrl+T")));
+    actionRemoveDead->setText(QCoreApplication::translate("MainWindow", "Remove dead stations"));
     retranslateEditMenu();
 }
 

@@ -70,6 +70,8 @@ public:
     QAction *actionRemoveDuplicates = nullptr;
     QMenu *menuEdit = nullptr;
     QLineEdit *leditFilter = nullptr;
+    QAction *actionCheckStreams = nullptr;
+    QAction *actionRemoveDead = nullptr;
 
     void setupUi(QMainWindow *mainWindow);
     void retranslateUi(QMainWindow *mainWindow);
