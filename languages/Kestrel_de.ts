@@ -4,9 +4,9 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+239"/>
-        <location filename="../mainwindow/mainwindow.h" line="+177"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+97"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+244"/>
+        <location filename="../mainwindow/mainwindow.h" line="+201"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+98"/>
         <location line="+13"/>
         <location line="+24"/>
         <location line="+7"/>
@@ -15,7 +15,7 @@
         <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
         <location line="+79"/>
         <location line="+22"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+57"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+58"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
@@ -189,6 +189,22 @@
         <translation>Ctrl+Down</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Check streams</source>
+        <translation>Streams prüfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+260"/>
+        <source>Remove dead stations</source>
+        <translation>Tote Sender entfernen</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
@@ -267,7 +283,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../converter/converter.cpp" line="+32"/>
+        <location filename="../converter/converter.cpp" line="+35"/>
         <source>Couldn&apos;t open the file!</source>
         <translation>Die Datei konnte nicht geöffnet werden!</translation>
     </message>
@@ -392,7 +408,7 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-31"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-32"/>
         <source>The playlist has been modified.</source>
         <translation>Die Wiedergabeliste wurde geändert.</translation>
     </message>
@@ -408,7 +424,7 @@ Datum: %2</translation>
         <translation>Sprache gewechselt zu: %1</translation>
     </message>
     <message>
-        <location filename="../converter/commandline.cpp" line="+18"/>
+        <location filename="../converter/commandline.cpp" line="+19"/>
         <source>Nothing written: -o must be followed by the name of a PLS file.</source>
         <translation>Nichts geschrieben: Auf -o muss der Name einer PLS-Datei folgen.</translation>
     </message>
@@ -564,6 +580,135 @@ Datum: %2</translation>
             <numerusform>%n doppelte Adresse</numerusform>
             <numerusform>%n doppelte Adressen</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-199"/>
+        <location line="+176"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <source>%1 of %2 checked</source>
+        <translation>%1 von %2 geprüft</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 checked: %2 answer, %3 dead, %4 unknown</source>
+        <translation>%1 geprüft: %2 antworten, %3 tot, %4 unbekannt</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No station was found dead.</source>
+        <translation>Kein Sender wurde als tot erkannt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove 1 dead station?</source>
+        <translation>1 toten Sender entfernen?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n dead stations?</source>
+        <translation>
+            <numerusform>%n toten Sender entfernen?</numerusform>
+            <numerusform>%n tote Sender entfernen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamresult.cpp" line="+26"/>
+        <source>answers</source>
+        <translation>antwortet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dead</source>
+        <translation>tot</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamprobe.cpp" line="+95"/>
+        <source>%1 kbit/s</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TLS failure</source>
+        <translation>TLS-Fehler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>connection closed before the response headers</source>
+        <translation>Verbindung vor den Antwort-Headern geschlossen</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>redirected to an address that is no stream</source>
+        <translation>umgeleitet auf eine Adresse, die kein Stream ist</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>TLS is not available on this computer</source>
+        <translation>TLS ist auf diesem Computer nicht verfügbar</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>no end of the response headers in the first 64 KiB</source>
+        <translation>kein Ende der Antwort-Header in den ersten 64 KiB</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>no response headers within %1 s</source>
+        <translation>keine Antwort-Header innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no HTTP response</source>
+        <translation>keine HTTP-Antwort</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>no stream: the answer has no content type</source>
+        <translation>kein Stream: die Antwort hat keinen Inhaltstyp</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no stream: %1</source>
+        <translation>kein Stream: %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>redirect loop</source>
+        <translation>Umleitungsschleife</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>more than %1 redirects</source>
+        <translation>mehr als %1 Umleitungen</translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamchecker.cpp" line="+54"/>
+        <source>check cancelled</source>
+        <translation>Prüfung abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>udp: nothing to ask</source>
+        <translation>udp: nichts zu fragen</translation>
     </message>
 </context>
 </TS>

@@ -4,9 +4,9 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/ui_mainwindow.cpp" line="+239"/>
-        <location filename="../mainwindow/mainwindow.h" line="+177"/>
-        <location filename="../mainwindow/mainwindow.cpp" line="+97"/>
+        <location filename="../ui/ui_mainwindow.cpp" line="+244"/>
+        <location filename="../mainwindow/mainwindow.h" line="+201"/>
+        <location filename="../mainwindow/mainwindow.cpp" line="+98"/>
         <location line="+13"/>
         <location line="+24"/>
         <location line="+7"/>
@@ -15,7 +15,7 @@
         <location filename="../mainwindow/mainwindow_save.cpp" line="+40"/>
         <location line="+79"/>
         <location line="+22"/>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="+57"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="+58"/>
         <location filename="../mainwindow/mainwindow_language.cpp" line="+210"/>
         <source>Kestrelpad</source>
         <translation>Kestrelpad</translation>
@@ -189,6 +189,22 @@
         <translation>Ctrl+Down</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Check streams</source>
+        <translation>Vérifier les flux</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+260"/>
+        <source>Remove dead stations</source>
+        <translation>Supprimer les stations mortes</translation>
+    </message>
+    <message>
         <location line="+8"/>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
@@ -267,7 +283,7 @@
     </message>
     <message>
         <location line="+3"/>
-        <location filename="../converter/converter.cpp" line="+32"/>
+        <location filename="../converter/converter.cpp" line="+35"/>
         <source>Couldn&apos;t open the file!</source>
         <translation>Impossible d&apos;ouvrir le fichier&#xa0;!</translation>
     </message>
@@ -392,7 +408,7 @@ Date&#xa0;: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_close.cpp" line="-31"/>
+        <location filename="../mainwindow/mainwindow_close.cpp" line="-32"/>
         <source>The playlist has been modified.</source>
         <translation>La liste de lecture a été modifiée.</translation>
     </message>
@@ -408,7 +424,7 @@ Date&#xa0;: %2</translation>
         <translation>Langue changée&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../converter/commandline.cpp" line="+18"/>
+        <location filename="../converter/commandline.cpp" line="+19"/>
         <source>Nothing written: -o must be followed by the name of a PLS file.</source>
         <translation>Rien écrit&#xa0;: -o doit être suivi du nom d&apos;un fichier PLS.</translation>
     </message>
@@ -564,6 +580,135 @@ Date&#xa0;: %2</translation>
             <numerusform>%n adresse en double</numerusform>
             <numerusform>%n adresses en double</numerusform>
         </translation>
+    </message>
+    <message>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-199"/>
+        <location line="+176"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <source>%1 of %2 checked</source>
+        <translation>%1 sur %2 vérifiées</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 checked: %2 answer, %3 dead, %4 unknown</source>
+        <translation>%1 vérifiées : %2 répondent, %3 mortes, %4 inconnues</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>No station was found dead.</source>
+        <translation>Aucune station morte n’a été trouvée.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Remove 1 dead station?</source>
+        <translation>Supprimer 1 station morte ?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Remove %n dead stations?</source>
+        <translation>
+            <numerusform>Supprimer %n station morte ?</numerusform>
+            <numerusform>Supprimer %n stations mortes ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamresult.cpp" line="+26"/>
+        <source>answers</source>
+        <translation>répond</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>dead</source>
+        <translation>morte</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamprobe.cpp" line="+95"/>
+        <source>%1 kbit/s</source>
+        <translation>%1 kbit/s</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>connection refused</source>
+        <translation>connexion refusée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>host not found</source>
+        <translation>hôte introuvable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TLS failure</source>
+        <translation>échec TLS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>connection closed before the response headers</source>
+        <translation>connexion fermée avant les en-têtes de la réponse</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>redirected to an address that is no stream</source>
+        <translation>redirigée vers une adresse qui n’est pas un flux</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>TLS is not available on this computer</source>
+        <translation>TLS n’est pas disponible sur cet ordinateur</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>no end of the response headers in the first 64 KiB</source>
+        <translation>pas de fin des en-têtes de la réponse dans les 64 premiers Kio</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>no response headers within %1 s</source>
+        <translation>aucun en-tête de réponse en %1 s</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>no HTTP response</source>
+        <translation>pas de réponse HTTP</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>no stream: the answer has no content type</source>
+        <translation>pas de flux : la réponse n’a pas de type de contenu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no stream: %1</source>
+        <translation>pas de flux : %1</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>redirect loop</source>
+        <translation>boucle de redirections</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>more than %1 redirects</source>
+        <translation>plus de %1 redirections</translation>
+    </message>
+    <message>
+        <location filename="../streamcheck/streamchecker.cpp" line="+54"/>
+        <source>check cancelled</source>
+        <translation>vérification annulée</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>udp: nothing to ask</source>
+        <translation>udp : rien à demander</translation>
     </message>
 </context>
 </TS>

@@ -9,11 +9,6 @@ using StreamCheck::Verdict;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 struct Response
 {
     QByteArray protocol; // "HTTP/1.1", "ICY"
@@ -97,22 +92,24 @@ QString bitrate(const QByteArray &value)
 {
     bool ok = false;
     const int kbits = value.split(',').value(0).trimmed().toInt(&ok);
-    return ok && kbits > 0 ? tr("%1 kbit/s").arg(kbits) : QString();
+    return ok && kbits > 0 ? QCoreApplication::translate("MainWindow", "%1 kbit/s").arg(kbits)
+                           : QString();
 }
 
 QString failureReason(QAbstractSocket::SocketError error, const QString &text)
 {
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return tr("connection refused");
+        return QCoreApplication::translate("MainWindow", "connection refused");
     case QAbstractSocket::HostNotFoundError:
-        return tr("host not found");
+        return QCoreApplication::translate("MainWindow", "host not found");
     case QAbstractSocket::SslHandshakeFailedError:
     case QAbstractSocket::SslInternalError:
     case QAbstractSocket::SslInvalidUserDataError:
-        return tr("TLS failure");
+        return QCoreApplication::translate("MainWindow", "TLS failure");
     case QAbstractSocket::RemoteHostClosedError:
-        return tr("connection closed before the response headers");
+        return QCoreApplication::translate("MainWindow",
+                                           "connection closed before the response headers");
     default:
         return text;
     }
@@ -160,13 +157,22 @@ void StreamProbe::connectTo(const QUrl &url)
     if (url.scheme() != QLatin1String("http") && !tls) {
         QMetaObject::invokeMethod(
             this,
-            [this] { finish(Verdict::Dead, tr("redirected to an address that is no stream")); },
+            [this] {
+                finish(Verdict::Dead,
+                       QCoreApplication::translate("MainWindow",
+                                                   "redirected to an address that is no stream"));
+            },
             Qt::QueuedConnection);
         return;
     }
     if (tls && !QSslSocket::supportsSsl()) {
         QMetaObject::invokeMethod(
-            this, [this] { finish(Verdict::Unknown, tr("TLS is not available on this computer")); },
+            this,
+            [this] {
+                finish(Verdict::Unknown,
+                       QCoreApplication::translate("MainWindow",
+                                                   "TLS is not available on this computer"));
+            },
             Qt::QueuedConnection);
         return;
     }
@@ -226,7 +232,9 @@ void StreamProbe::readHeaders()
         return;
     }
     if (m_buffer.size() >= HeaderLimit)
-        finish(Verdict::Dead, tr("no end of the response headers in the first 64 KiB"));
+        finish(Verdict::Dead,
+               QCoreApplication::translate("MainWindow",
+                                           "no end of the response headers in the first 64 KiB"));
 }
 
 void StreamProbe::socketFailed()
@@ -248,14 +256,16 @@ void StreamProbe::socketFailed()
 void StreamProbe::timedOut()
 {
     const QString seconds = QLocale().toString(m_timeout / 1000.0, 'g', 3);
-    finish(Verdict::Dead, tr("no response headers within %1 s").arg(seconds));
+    finish(
+        Verdict::Dead,
+        QCoreApplication::translate("MainWindow", "no response headers within %1 s").arg(seconds));
 }
 
 void StreamProbe::evaluate(const QByteArray &headers)
 {
     Response response;
     if (!parseResponse(headers, &response)) {
-        finish(Verdict::Dead, tr("no HTTP response"));
+        finish(Verdict::Dead, QCoreApplication::translate("MainWindow", "no HTTP response"));
         return;
     }
     const int status = response.status;
@@ -276,9 +286,11 @@ void StreamProbe::evaluate(const QByteArray &headers)
     const QByteArray type = response.header("Content-Type").split(';').value(0).trimmed().toLower();
     const QString name = StreamCheck::decodeStationName(response.header("icy-name"));
     if (!isStreamType(type) && response.protocol != "ICY" && !response.hasIcyHeader()) {
-        finish(Verdict::Unknown, type.isEmpty()
-                                     ? tr("no stream: the answer has no content type")
-                                     : tr("no stream: %1").arg(QString::fromLatin1(type)));
+        finish(Verdict::Unknown,
+               type.isEmpty() ? QCoreApplication::translate(
+                                    "MainWindow", "no stream: the answer has no content type")
+                              : QCoreApplication::translate("MainWindow", "no stream: %1")
+                                    .arg(QString::fromLatin1(type)));
         return;
     }
     QStringList parts;
@@ -295,11 +307,13 @@ void StreamProbe::redirect(const QByteArray &location)
 {
     const QUrl next = m_url.resolved(QUrl::fromEncoded(location.trimmed()));
     if (m_visited.contains(next.adjusted(QUrl::NormalizePathSegments))) {
-        finish(Verdict::Dead, tr("redirect loop"));
+        finish(Verdict::Dead, QCoreApplication::translate("MainWindow", "redirect loop"));
         return;
     }
     if (++m_redirects > MaxRedirects) {
-        finish(Verdict::Dead, tr("more than %1 redirects").arg(MaxRedirects));
+        finish(
+            Verdict::Dead,
+            QCoreApplication::translate("MainWindow", "more than %1 redirects").arg(MaxRedirects));
         return;
     }
     connectTo(next);
