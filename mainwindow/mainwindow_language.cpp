@@ -213,6 +213,7 @@ void MainWindow::retranslateKeepingState()
     ui->lblEntryID->setText(entryId);
     ui->comboType->setCurrentIndex(kindIndex);
     retranslateTypeColumn();
+    retranslateStreamCheck();
     scheduleFileSplit();
     showUndoTexts();
     if (m_lblEntryCount)

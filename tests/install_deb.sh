@@ -28,7 +28,8 @@ for field in Package=kestrelpad Version=1.2-1 Architecture=amd64 Section=sound; 
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6network6 libqt6widgets6 \
+    qt6-translations-l10n; do
     [[ ", $depends," == *", $package "[,\(]* || ", $depends," == *", $package,"* ]] \
         || fail "Depends lacks $package"
 done
