@@ -16,6 +16,8 @@ class StreamProbe;
 class StreamChecker : public QObject
 {
     Q_OBJECT
+    Q_PROPERTY(int timeout READ timeout WRITE setTimeout)
+    Q_PROPERTY(int parallel READ parallel WRITE setParallel)
 
 public:
     static constexpr int DefaultParallel = 8;
