@@ -93,7 +93,10 @@ void BM_CheckInWindow(benchmark::State &state)
         for (int i = 0; i < entries; ++i) {
             table->insertRow(i);
             table->setItem(i, 0, new QTableWidgetItem);
-            table->setItem(i, 1, new QTableWidgetItem(server.url(Paths[i % std::size(Paths)])));
+            // The window asks each address once; a query makes them differ.
+            const QString address =
+                server.url(Paths[i % std::size(Paths)]) + QStringLiteral("?%1").arg(i);
+            table->setItem(i, 1, new QTableWidgetItem(address));
             auto *type = new QTableWidgetItem(QStringLiteral("Radio"));
             type->setData(PlaylistTable::KindRole, PlaylistTable::Radio);
             table->setItem(i, 2, type);

@@ -169,8 +169,8 @@ private:
     // and lets go of those no row has any more; the icons follow the rows.
     void followRowsInCheck();
     void syncCheckWithRows();
-    void showCheckResults();
-    void fillInNames();
+    void showCheckResult(int row);
+    void fillInName(int row);
     void stopStreamCheck();
     void retranslateStreamCheck();
 
@@ -219,6 +219,9 @@ private:
     QHash<QString, StreamCheck::Result> m_checkResults;
     // The addresses being asked in the running check, by the checker's id.
     QHash<quint64, QString> m_checkAddresses;
+    // The rows of each address, and how many rows have a result.
+    QHash<QString, QList<int>> m_checkRows;
+    int m_checkedRowCount = 0;
     quint64 m_nextCheckId = 1;
 };
 

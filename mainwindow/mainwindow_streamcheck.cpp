@@ -71,8 +71,8 @@ void MainWindow::on_actionCheckStreams_triggered()
         return;
     m_checkResults.clear();
     m_checkAddresses.clear();
-    showCheckResults();
     syncCheckWithRows();
+    followRowsInCheck();
     if (!m_checker->isRunning()) {
         streamCheckFinished();
         return;
@@ -112,42 +112,52 @@ void MainWindow::syncCheckWithRows()
     }
 }
 
+// Rows change far less often than answers come in: the index of rows by
+// address is made again here, so that each answer touches only its rows.
 void MainWindow::followRowsInCheck()
 {
     if (!m_checker)
         return;
-    if (m_checker->isRunning()) {
-        syncCheckWithRows();
-        fillInNames();
-        showCheckProgress();
+    const QTableWidget *table = ui->tableFile;
+    m_checkRows.clear();
+    m_checkedRowCount = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString address = cellText(table, row, UrlColumn);
+        m_checkRows[address].append(row);
+        m_checkedRowCount += m_checkResults.contains(address);
     }
-    showCheckResults();
+    if (m_checker->isRunning())
+        syncCheckWithRows();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        showCheckResult(row);
+        if (m_checker->isRunning())
+            fillInName(row);
+    }
+    showCheckProgress();
 }
 
-// Only cells whose result changed are touched: each change repaints.
-void MainWindow::showCheckResults()
+// Only a cell whose result changed is touched: each change repaints.
+void MainWindow::showCheckResult(int row)
 {
     QTableWidget *table = ui->tableFile;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QTableWidgetItem *type = table->item(row, TypeColumn);
-        if (!type)
-            continue;
-        const auto found = m_checkResults.constFind(cellText(table, row, UrlColumn));
-        if (found == m_checkResults.cend()) {
-            if (type->data(CheckVerdictRole).isValid()) {
-                type->setData(CheckVerdictRole, QVariant());
-                type->setIcon(QIcon());
-                type->setToolTip(QString());
-            }
-            continue;
+    QTableWidgetItem *type = table->item(row, TypeColumn);
+    if (!type)
+        return;
+    const auto found = m_checkResults.constFind(cellText(table, row, UrlColumn));
+    if (found == m_checkResults.cend()) {
+        if (type->data(CheckVerdictRole).isValid()) {
+            type->setData(CheckVerdictRole, QVariant());
+            type->setIcon(QIcon());
+            type->setToolTip(QString());
         }
-        const QString tip = StreamCheck::describe(*found);
-        if (type->data(CheckVerdictRole).toInt() == int(found->verdict) && type->toolTip() == tip)
-            continue;
-        type->setData(CheckVerdictRole, int(found->verdict));
-        type->setIcon(verdictIcon(found->verdict));
-        type->setToolTip(tip);
+        return;
     }
+    const QString tip = StreamCheck::describe(*found);
+    if (type->data(CheckVerdictRole).toInt() == int(found->verdict) && type->toolTip() == tip)
+        return;
+    type->setData(CheckVerdictRole, int(found->verdict));
+    type->setIcon(verdictIcon(found->verdict));
+    type->setToolTip(tip);
 }
 
 void MainWindow::streamChecked(quint64 id, const StreamCheck::Result &result)
@@ -156,43 +166,40 @@ void MainWindow::streamChecked(quint64 id, const StreamCheck::Result &result)
     if (address.isEmpty())
         return;
     m_checkResults.insert(address, result);
-
-    fillInNames();
-    showCheckResults();
+    const QList<int> rows = m_checkRows.value(address);
+    for (int row : rows) {
+        showCheckResult(row);
+        fillInName(row);
+    }
+    m_checkedRowCount += int(rows.size());
     showCheckProgress();
 }
 
 // Only an empty title takes the station's name: what the user wrote, even
 // while the check ran, stays. A row that gets an address already answered
 // while the check runs takes its name too.
-void MainWindow::fillInNames()
+void MainWindow::fillInName(int row)
 {
     QTableWidget *table = ui->tableFile;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QTableWidgetItem *title = table->item(row, TitleColumn);
-        if (!title || !title->text().isEmpty())
-            continue;
-        const QString name = m_checkResults.value(cellText(table, row, UrlColumn)).name;
-        if (name.isEmpty())
-            continue;
-        title->setText(name);
-        if (table->currentRow() == row && ui->leditTitle->text().isEmpty())
-            ui->leditTitle->setText(name);
-        setModified();
-    }
+    QTableWidgetItem *title = table->item(row, TitleColumn);
+    if (!title || !title->text().isEmpty())
+        return;
+    const QString name = m_checkResults.value(cellText(table, row, UrlColumn)).name;
+    if (name.isEmpty())
+        return;
+    title->setText(name);
+    if (table->currentRow() == row && ui->leditTitle->text().isEmpty())
+        ui->leditTitle->setText(name);
+    setModified();
 }
 
 // Counted by rows, as the user sees them in the table.
 void MainWindow::showCheckProgress()
 {
-    const QTableWidget *table = ui->tableFile;
-    int done = 0;
-    for (int row = 0; row < table->rowCount(); ++row)
-        done += m_checkResults.contains(cellText(table, row, UrlColumn));
-    const int total = table->rowCount();
+    const int total = ui->tableFile->rowCount();
     m_checkProgress->setRange(0, qMax(1, total));
-    m_checkProgress->setValue(done);
-    m_checkProgress->setFormat(tr("%1 of %2 checked").arg(done).arg(total));
+    m_checkProgress->setValue(m_checkedRowCount);
+    m_checkProgress->setFormat(tr("%1 of %2 checked").arg(m_checkedRowCount).arg(total));
 }
 
 void MainWindow::streamCheckFinished()
@@ -224,6 +231,8 @@ void MainWindow::stopStreamCheck()
     m_checker->stop();
     m_checkResults.clear();
     m_checkAddresses.clear();
+    m_checkRows.clear();
+    m_checkedRowCount = 0;
     m_checkProgress->hide();
     m_btnCancelCheck->hide();
     ui->actionCheckStreams->setEnabled(true);
