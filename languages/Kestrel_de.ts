@@ -139,7 +139,7 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+26"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+27"/>
         <location filename="../mainwindow/rowtable.cpp" line="+53"/>
         <location line="+68"/>
         <source>Radio</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+260"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+269"/>
         <source>Remove dead stations</source>
         <translation>Tote Sender entfernen</translation>
     </message>
@@ -418,7 +418,7 @@ Datum: %2</translation>
         <translation>Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-110"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-111"/>
         <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Sprache gewechselt zu: %1</translation>
@@ -582,13 +582,13 @@ Datum: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-199"/>
-        <location line="+176"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-208"/>
+        <location line="+185"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-44"/>
         <source>%1 of %2 checked</source>
         <translation>%1 von %2 geprüft</translation>
     </message>
@@ -598,7 +598,7 @@ Datum: %2</translation>
         <translation>%1 geprüft: %2 antworten, %3 tot, %4 unbekannt</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>No station was found dead.</source>
         <translation>Kein Sender wurde als tot erkannt.</translation>
     </message>

@@ -139,7 +139,7 @@
     </message>
     <message>
         <location line="-4"/>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="+26"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="+27"/>
         <location filename="../mainwindow/rowtable.cpp" line="+53"/>
         <location line="+68"/>
         <source>Radio</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+260"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="+269"/>
         <source>Remove dead stations</source>
         <translation>Supprimer les stations mortes</translation>
     </message>
@@ -418,7 +418,7 @@ Date&#xa0;: %2</translation>
         <translation>Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_language.cpp" line="-110"/>
+        <location filename="../mainwindow/mainwindow_language.cpp" line="-111"/>
         <location line="+39"/>
         <source>Language changed to: %1</source>
         <translation>Langue changée&#xa0;: %1</translation>
@@ -582,13 +582,13 @@ Date&#xa0;: %2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-199"/>
-        <location line="+176"/>
+        <location filename="../mainwindow/mainwindow_streamcheck.cpp" line="-208"/>
+        <location line="+185"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="-44"/>
         <source>%1 of %2 checked</source>
         <translation>%1 sur %2 vérifiées</translation>
     </message>
@@ -598,7 +598,7 @@ Date&#xa0;: %2</translation>
         <translation>%1 vérifiées : %2 répondent, %3 mortes, %4 inconnues</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+40"/>
         <source>No station was found dead.</source>
         <translation>Aucune station morte n’a été trouvée.</translation>
     </message>
