@@ -15,6 +15,7 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QUndoStack>
 
 using namespace PlaylistTable;
 using StreamCheck::Verdict;
@@ -191,6 +192,9 @@ void MainWindow::fillInName(int row)
     if (table->currentRow() == row && ui->leditTitle->text().isEmpty())
         ui->leditTitle->setText(name);
     setModified();
+    // A filled-in name is no undo step; undoing back to the saved rows must
+    // not make the document look saved while the name is still unsaved.
+    m_undoStack->resetClean();
 }
 
 // Counted by rows, as the user sees them in the table.
