@@ -89,7 +89,7 @@ if command -v man >/dev/null 2>&1; then
 fi
 
 # The menu bar of the window, in a virtual display, as a picture.
-menu_bar() { # <picture> <program> [environment...]
+menu_bar_once() { # <picture> <program> [environment...]
     local shot=$1 exe=$2; shift 2
     env -u QT_QPA_PLATFORM "$@" xvfb-run -a -s "-screen 0 800x600x24" bash -c '
         "$1" & pid=$!
@@ -106,6 +106,17 @@ menu_bar() { # <picture> <program> [environment...]
         kill $pid; wait $pid 2>/dev/null
         exit $status
     ' bash "$exe" "$grab" "$shot"
+}
+
+# Now and then the program cannot reach the display that xvfb-run has just
+# started (seen on loaded machines), so a window that did not come is asked
+# for again.
+menu_bar() {
+    local _
+    for _ in 1 2 3; do
+        menu_bar_once "$@" && return 0
+    done
+    return 1
 }
 if command -v xvfb-run >/dev/null 2>&1 && command -v xwininfo >/dev/null 2>&1; then
     german=(LANGUAGE=de LC_ALL=de_DE.UTF-8)

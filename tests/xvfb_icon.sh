@@ -12,19 +12,27 @@ program=$1 png48=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Prints the icon sizes the window announces, or "none".
+# Prints the icon sizes the window announces, or "none". Now and then the
+# program cannot reach the display that xvfb-run has just started (seen on
+# loaded machines); only that case is tried again, with a fresh display.
 icon_of_window() {
-    (cd "$work" && env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
-        "$1" & pid=$!
-        for _ in $(seq 100); do
-            xprop -name Kestrelpad WM_NAME >/dev/null 2>&1 && break
-            sleep 0.1
-        done
-        sleep 0.3
-        sizes=$(xprop -name Kestrelpad _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u)
-        echo "${sizes:-none}"
-        kill $pid; wait $pid 2>/dev/null
-    ' bash "$program")
+    local attempt sizes
+    for attempt in 1 2 3; do
+        sizes=$(cd "$work" && env -u QT_QPA_PLATFORM xvfb-run -a bash -c '
+            "$1" & pid=$!
+            for _ in $(seq 100); do
+                xprop -name Kestrelpad WM_NAME >/dev/null 2>&1 && break
+                kill -0 $pid 2>/dev/null || { echo "no display"; exit 0; }
+                sleep 0.1
+            done
+            sleep 0.3
+            sizes=$(xprop -name Kestrelpad _NET_WM_ICON | grep -o "Icon ([0-9]* x [0-9]*)" | sort -u)
+            echo "${sizes:-none}"
+            kill $pid; wait $pid 2>/dev/null
+        ' bash "$program")
+        [ "$sizes" != "no display" ] && break
+    done
+    echo "$sizes"
 }
 
 failures=0
