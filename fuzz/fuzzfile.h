@@ -26,11 +26,9 @@ inline QString writeFuzzInput(const uint8_t *data, size_t size, const char *name
 {
     const QString path = fuzzScratchDir() + QLatin1Char('/') + QLatin1String(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
         std::abort();
-    if (file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
-        std::abort();
-    file.close();
     return path;
 }
 

@@ -20,10 +20,9 @@ namespace kestrel::roundtrip {
 
 inline QString oneLine(QString text)
 {
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
+    return text.replace(QLatin1String("\r\n"), QLatin1String(" "))
+        .replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 inline QString compare(const QList<plsFile::Entry> &before, const QList<plsFile::Entry> &after)

@@ -67,37 +67,28 @@ private:
 
     static QByteArray response(const QByteArray &path)
     {
-        const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: ";
-        if (path == "/icy")
-            return "ICY 200 OK\r\nicy-name: Test FM \r\nicy-br:128\r\n\r\n";
-        if (path == "/latin1")
-            return "ICY 200 OK\r\nicy-name:Caf\xe9 \x93Jazz\x94\r\ncontent-type:audio/aacp\r\n\r\n";
-        if (path == "/utf8")
-            return ok + "audio/mpeg\r\nicy-name: Caf\xc3\xa9 Radio\r\nicy-br: 64,64\r\n\r\n";
-        if (path == "/mpeg" || path == "/flood")
-            return ok + "audio/mpeg\r\n\r\n";
-        if (path == "/ogg")
-            return ok + "application/ogg\r\n\r\n";
-        if (path == "/html")
-            return ok + "text/html; charset=utf-8\r\n\r\n<html></html>";
-        if (path == "/endless")
-            return ok + "audio/mpeg\r\nX-Padding: ";
-        if (path == "/garbage")
-            return "SSH-2.0-OpenSSH\r\n\r\n";
+        const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Type: ", mpeg = ok + "audio/mpeg\r\n\r\n";
         if (path.startsWith("/chain/")) {
             const int left = path.mid(7).toInt();
-            if (left == 0)
-                return ok + "audio/mpeg\r\n\r\n";
-            return "HTTP/1.1 302 Found\r\nLocation: /chain/" + QByteArray::number(left - 1) +
-                   "\r\n\r\n";
+            return left == 0 ? mpeg
+                             : "HTTP/1.1 302 Found\r\nLocation: /chain/" +
+                                   QByteArray::number(left - 1) + "\r\n\r\n";
         }
-        if (path == "/loop/a")
-            return "HTTP/1.1 301 Moved Permanently\r\nLocation: /loop/b\r\n\r\n";
-        if (path == "/loop/b")
-            return "HTTP/1.0 301 Moved\r\nLocation: /loop/a\r\n\r\n";
-        if (path == "/silent")
-            return QByteArray();
-        return "HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\n\r\n";
+        return QHash<QByteArray, QByteArray>{
+            {"/icy", "ICY 200 OK\r\nicy-name: Test FM \r\nicy-br:128\r\n\r\n"},
+            {"/latin1",
+             "ICY 200 OK\r\nicy-name:Caf\xe9 \x93Jazz\x94\r\ncontent-type:audio/aacp\r\n\r\n"},
+            {"/utf8", ok + "audio/mpeg\r\nicy-name: Caf\xc3\xa9 Radio\r\nicy-br: 64,64\r\n\r\n"},
+            {"/mpeg", mpeg},
+            {"/flood", mpeg},
+            {"/ogg", ok + "application/ogg\r\n\r\n"},
+            {"/html", ok + "text/html; charset=utf-8\r\n\r\n<html></html>"},
+            {"/endless", ok + "audio/mpeg\r\nX-Padding: "},
+            {"/garbage", "SSH-2.0-OpenSSH\r\n\r\n"},
+            {"/loop/a", "HTTP/1.1 301 Moved Permanently\r\nLocation: /loop/b\r\n\r\n"},
+            {"/loop/b", "HTTP/1.0 301 Moved\r\nLocation: /loop/a\r\n\r\n"},
+            {"/silent", QByteArray()}}
+            .value(path, "HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\n\r\n");
     }
 
     QHash<QTcpSocket *, QByteArray> m_pending;

@@ -21,13 +21,12 @@ int main(int argc, char *argv[])
         return 2;
     }
     int rect[4] = {0, 0, -1, -1};
-    for (int i = 0; argc == 6 && i < 4; ++i) {
-        bool ok = false;
-        rect[i] = QString::fromLocal8Bit(argv[2 + i]).toInt(&ok);
-        if (!ok) {
-            std::fprintf(stderr, "grabscreen: not a number: %s\n", argv[2 + i]);
-            return 2;
-        }
+    bool ok = true;
+    for (int i = 0; argc == 6 && i < 4; ++i)
+        rect[i] = ok ? QString::fromLocal8Bit(argv[2 + i]).toInt(&ok) : 0;
+    if (!ok) {
+        std::fprintf(stderr, "grabscreen: x, y, width and height must be numbers\n");
+        return 2;
     }
     const QPixmap shot =
         QGuiApplication::primaryScreen()->grabWindow(0, rect[0], rect[1], rect[2], rect[3]);
