@@ -39,45 +39,27 @@ void TestStreamCheck::probe_data()
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("name");
 
-    const auto answers = Verdict::Answers;
-    const auto dead = Verdict::Dead;
-    QTest::newRow("ICY status line, name and bitrate")
-        << "/icy" << true << answers << "ICY, 128 kbit/s, \"Test FM\""
-        << "Test FM";
-    QTest::newRow("name not valid UTF-8 is Windows-1252")
-        << "/latin1" << true << answers << "audio/aacp, \"Caf\u00e9 \u201cJazz\u201d\""
-        << "Caf\u00e9 \u201cJazz\u201d";
-    QTest::newRow("UTF-8 name, Shoutcast's double bitrate")
-        << "/utf8" << true << answers << "audio/mpeg, 64 kbit/s, \"Caf\u00e9 Radio\""
-        << "Caf\u00e9 Radio";
-    QTest::newRow("HTTP/1.1 audio") << "/mpeg" << false << answers << "audio/mpeg"
-                                    << "";
-    QTest::newRow("Ogg") << "/ogg" << false << answers << "application/ogg"
-                         << "";
-    QTest::newRow("web page") << "/html" << false << Verdict::Unknown << "no stream: text/html"
-                              << "";
-    QTest::newRow("404") << "/gone" << false << dead << "HTTP/1.1 404 Not Found"
-                         << "";
-    QTest::newRow("five redirects") << "/chain/5" << false << answers << "audio/mpeg"
-                                    << "";
-    QTest::newRow("six redirects") << "/chain/6" << false << dead << "more than 5 redirects"
-                                   << "";
-    QTest::newRow("redirect loop") << "/loop/a" << false << dead << "redirect loop"
-                                   << "";
-    QTest::newRow("no answer") << "/silent" << false << dead << "no response headers within 0.2 s"
-                               << "";
-    QTest::newRow("10 MB of stream after the headers")
-        << "/flood" << false << answers << "audio/mpeg"
-        << "";
-    QTest::newRow("10 MB of headers")
-        << "/endless" << false << dead << "no end of the response headers in the first 64 KiB"
-        << "";
-    QTest::newRow("no HTTP") << "/garbage" << false << dead << "no HTTP response"
-                             << "";
-    QTest::newRow("refused") << "refused" << false << dead << "connection refused"
-                             << "";
-    QTest::newRow("TLS failure") << "tls" << false << dead << "TLS failure"
-                                 << "";
+    const auto answers = Verdict::Answers, dead = Verdict::Dead;
+    addRow("ICY status line, name and bitrate", "/icy", true, answers,
+           "ICY, 128 kbit/s, \"Test FM\"", "Test FM");
+    addRow("name not valid UTF-8 is Windows-1252", "/latin1", true, answers,
+           "audio/aacp, \"Caf\u00e9 \u201cJazz\u201d\"", "Caf\u00e9 \u201cJazz\u201d");
+    addRow("UTF-8 name, Shoutcast's double bitrate", "/utf8", true, answers,
+           "audio/mpeg, 64 kbit/s, \"Caf\u00e9 Radio\"", "Caf\u00e9 Radio");
+    addRow("HTTP/1.1 audio", "/mpeg", false, answers, "audio/mpeg", "");
+    addRow("Ogg", "/ogg", false, answers, "application/ogg", "");
+    addRow("web page", "/html", false, Verdict::Unknown, "no stream: text/html", "");
+    addRow("404", "/gone", false, dead, "HTTP/1.1 404 Not Found", "");
+    addRow("five redirects", "/chain/5", false, answers, "audio/mpeg", "");
+    addRow("six redirects", "/chain/6", false, dead, "more than 5 redirects", "");
+    addRow("redirect loop", "/loop/a", false, dead, "redirect loop", "");
+    addRow("no answer", "/silent", false, dead, "no response headers within 0.2 s", "");
+    addRow("10 MB of stream after the headers", "/flood", false, answers, "audio/mpeg", "");
+    addRow("10 MB of headers", "/endless", false, dead,
+           "no end of the response headers in the first 64 KiB", "");
+    addRow("no HTTP", "/garbage", false, dead, "no HTTP response", "");
+    addRow("refused", "refused", false, dead, "connection refused", "");
+    addRow("TLS failure", "tls", false, dead, "TLS failure", "");
 }
 
 void TestStreamCheck::probe()
