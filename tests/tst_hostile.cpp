@@ -46,18 +46,6 @@ void limitAddressSpace([[maybe_unused]] qint64 bytes)
 #endif
 }
 
-// A disk that is full after `bytes` bytes of any one file: writes beyond it
-// fail with EFBIG instead of killing the process. Gives the limit before.
-rlimit limitFileSize(qint64 bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    const rlimit value{rlim_t(bytes), before.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &value);
-    return before;
-}
-
 // What `body` returned in a child after `limit`, or "crashed" when the child
 // did not end by itself; one still busy after a minute is killed, so that a
 // hang fails the test instead of stalling it.
@@ -92,17 +80,6 @@ QString inChild(const std::function<void()> &limit, const std::function<QString(
     int status = 0;
     const bool ended = pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status);
     return ended && WEXITSTATUS(status) == 0 ? QString::fromUtf8(text) : QStringLiteral("crashed");
-}
-
-// Reads the file as a playlist of `format`: the signals, then the number of
-// entries read.
-QString readIn(const QString &format, const QString &path)
-{
-    const auto read = [&](auto &&file) {
-        const QString result = emitted(&file, [&] { file.readFile(path); });
-        return result + u' ' + QString::number(file.entries().size());
-    };
-    return format == "pls" ? read(plsFile()) : format == "m3u" ? read(m3uFile()) : read(xspfFile());
 }
 
 // Saves `count` stations into dir as list.<suffix> ("pls", "m3u" extended,
@@ -220,10 +197,18 @@ void TestHostile::readsWithinMemory()
     file.write(tail);
     file.close();
     QCOMPARE(file.size(), head.size() + repeat * unit.size() + tail.size());
-    const QString path = file.fileName();
     const qint64 allowance = factor * file.size() + 32 * MiB;
-    const QString output =
-        inChild([=] { limitAddressSpace(allowance); }, [&] { return readIn(format, path); });
+    // The signals, then the number of entries read.
+    const auto read = [&](auto &&reader) {
+        const QString result = emitted(&reader, [&] { reader.readFile(file.fileName()); });
+        return result + u' ' + QString::number(reader.entries().size());
+    };
+    const QString output = inChild([=] { limitAddressSpace(allowance); },
+                                   [&] {
+                                       return format == "pls"   ? read(plsFile())
+                                              : format == "m3u" ? read(m3uFile())
+                                                                : read(xspfFile());
+                                   });
     QCOMPARE(output.section(u' ', 0, int(result.count(u' '))), result);
 }
 
@@ -265,8 +250,17 @@ void TestHostile::writersLeaveOldFiles()
         expected.insert(name, bytesOf(reference.filePath(name)));
         QVERIFY(expected.value(name).size() <= limit);
     }
-    const QString output = inChild([&] { limitFileSize(limit); },
-                                   [&] { return save(format, dir.path(), after, "New ", longAt); });
+    // A disk full after `limit` bytes of any one file: writes beyond it fail
+    // with EFBIG instead of killing the process.
+    const auto fullDisk = [limit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit value{};
+        getrlimit(RLIMIT_FSIZE, &value);
+        value.rlim_cur = rlim_t(limit);
+        setrlimit(RLIMIT_FSIZE, &value);
+    };
+    const QString output =
+        inChild(fullDisk, [&] { return save(format, dir.path(), after, "New ", longAt); });
     QCOMPARE(output, QStringLiteral("write -1"));
     QCOMPARE(contents(dir.path()), expected); // no half-written file, no temporary one left behind
 }
