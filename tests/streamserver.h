@@ -25,9 +25,19 @@ public:
         });
     }
 
-    QString url(const char *path) const
+    // The station at a path of this server; "refused" is a port where nobody
+    // listens, "tls" this server asked for TLS; any other address stays as it is.
+    QString url(const QString &path) const
     {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(QLatin1String(path));
+        QTcpServer closed;
+        if (path == "refused" && closed.listen(QHostAddress::LocalHost))
+            return QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        if (!path.startsWith('/') && path != "tls")
+            return path;
+        return QStringLiteral("%1://127.0.0.1:%2%3")
+            .arg(path == "tls" ? "https" : "http")
+            .arg(serverPort())
+            .arg(path == "tls" ? "/" : path);
     }
     // Connections accepted and not yet closed by either side.
     int openConnections()
