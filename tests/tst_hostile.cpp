@@ -131,7 +131,6 @@ private slots:
     void readsWithinMemory();
     void writersLeaveOldFiles_data();
     void writersLeaveOldFiles();
-    void hugeCellsStayPaintable_data();
     void hugeCellsStayPaintable();
 };
 
@@ -265,34 +264,28 @@ void TestHostile::writersLeaveOldFiles()
     QCOMPARE(contents(dir.path()), expected); // no half-written file, no temporary one left behind
 }
 
-// A title or an address of ten million characters, as a file without line
-// breaks gives one, stays whole in its cell, while the table shows only as
-// much of it as a screen could: laid out whole, it took seconds to paint,
-// again at every repaint.
-void TestHostile::hugeCellsStayPaintable_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::newRow("title") << 0;
-    QTest::newRow("address") << 1;
-}
-
+// A title and an address of ten million characters each, as a file without
+// line breaks gives them, stay whole in their cells, while the table shows
+// only as much of them as a screen could: laid out whole, they took seconds
+// to paint, again at every repaint.
 void TestHostile::hugeCellsStayPaintable()
 {
-    QFETCH(int, column);
     const QByteArray huge = QByteArray("http://a.example/") + QByteArray(10000000, 'a');
     Editor editor;
-    const QString path = editor.path(column == 0 ? "huge.pls" : "huge.m3u");
-    QVERIFY(editor.active &&
-            writeBytes(path, column == 0 ? "[playlist]\nFile1=http://a/\nTitle1=" + huge : huge));
+    const QString path = editor.path("huge.pls");
+    QVERIFY(editor.active && writeBytes(path, "[playlist]\nFile1=" + huge + "\nTitle1=" + huge));
     FileDialog::setNextAnswer(path);
     editor.trigger("actionOpen");
     QCOMPARE(editor.table()->rowCount(), 1);
-    const QString text = editor.table()->item(0, column)->text();
-    QCOMPARE(text.size(), huge.size());
     auto *delegate = qobject_cast<QStyledItemDelegate *>(editor.table()->itemDelegate());
-    const QString shown = delegate ? delegate->displayText(text, QLocale()) : QString();
-    QVERIFY2(!shown.isEmpty() && text.startsWith(shown) && shown.size() < 10000,
-             qPrintable(QString::number(shown.size())));
+    QVERIFY(delegate);
+    for (int column = 0; column < 2; ++column) {
+        const QString text = editor.table()->item(0, column)->text();
+        QCOMPARE(text.size(), huge.size());
+        const QString shown = delegate->displayText(text, QLocale());
+        QVERIFY2(!shown.isEmpty() && text.startsWith(shown) && shown.size() < 10000,
+                 qPrintable(QString::number(shown.size())));
+    }
     QVERIFY(!editor.window->grab().isNull());
 }
 

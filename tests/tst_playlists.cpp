@@ -134,7 +134,6 @@ void TestPlaylists::plsSaves_data()
     addRow("an address that QUrl finds invalid is never written as an empty one",
            stations(3) << plsFile::Entry{"Lost", QUrl("http://radio.example:80800/live")}, one, "",
            "write -5", "");
-    addRow("an empty address", PlsEntries{{"Nothing", QUrl()}}, one, "", "write -5", "");
     // File0 line 23, Length0 line 10, Title line 1961: 1994 in all.
     addRow("a title one over budget loses one character",
            PlsEntries{{QString(1954, u't'), QUrl("http://x.example/")}}, one, "cut", ok, "");
