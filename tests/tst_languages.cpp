@@ -380,11 +380,10 @@ void TestLanguages::shippedCatalog()
         const QByteArray pair = (source + " -> " + translation).toUtf8();
         QVERIFY2(finished && !translation.trimmed().isEmpty(), pair.constData());
         QVERIFY2(placeholders(translation) == placeholders(source), pair.constData());
-        const QKeySequence keys(translation, QKeySequence::PortableText);
         // The same keys in every language: the hands know them, not the eyes.
         if (shortcut.match(source).hasMatch())
-            QVERIFY2(keys.count() == 1 && keys[0].key() != Qt::Key_unknown &&
-                         keys == QKeySequence(source, QKeySequence::PortableText),
+            QVERIFY2(QKeySequence(translation, QKeySequence::PortableText) ==
+                         QKeySequence(source, QKeySequence::PortableText),
                      pair.constData());
         ++translated;
     }

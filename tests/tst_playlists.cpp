@@ -64,14 +64,12 @@ void TestPlaylists::reads_data()
          "m3u/bom-in-line.m3u m3u/utf16le.m3u m3u/latin1.m3u m3u/windows-1252.m3u "
          "m3u/utf8-overlong.m3u m3u/quoted-comma.m3u m3u/no-comma.m3u m3u/two-extinf.m3u "
          "m3u/extinf-anywhere.m3u m3u/dangling-extinf.m3u m3u/blank-before-header.m3u "
-         "m3u/nul.m3u m3u/written/two-extended.m3u m3u/written/two-plain.m3u "
-         "m3u/written/empty-extended.m3u m3u/written/line-breaks.m3u m3u/written/utf8.m3u "
-         "m3u/written/blanks.m3u xspf/own.xspf xspf/location-first.xspf "
+         "m3u/nul.m3u m3u/written/titles.m3u m3u/written/two-plain.m3u "
+         "m3u/written/empty-extended.m3u xspf/own.xspf xspf/location-first.xspf "
          "xspf/missing-title.xspf xspf/missing-location.xspf xspf/playlist-title.xspf "
          "xspf/two-locations.xspf xspf/wrong-case.xspf xspf/whitespace.xspf "
          "xspf/pretty-printed.xspf xspf/bad-namespace.xspf xspf/prefixed.xspf "
-         "xspf/doctype-plain.xspf xspf/written/empty.xspf xspf/written/escapes.xspf "
-         "xspf/written/control.xspf xspf/written/utf8.xspf xspf/written/line-breaks.xspf");
+         "xspf/doctype-plain.xspf xspf/written/empty.xspf xspf/written/titles.xspf");
     // A M3U file without a non-empty line ends the read without a result.
     rows("read", "m3u/empty.m3u m3u/blank.m3u m3u/written/empty-plain.m3u");
     // Broken XML keeps the tracks before the fault.
@@ -212,35 +210,31 @@ void TestPlaylists::saves_data()
 
     const Entries two{{"Jazz", QUrl("http://jazz.example/live")},
                       {{}, QUrl("udp://news.example:1234")}};
-    addRow("extended, one title empty", "m3u", two, "", "two-extended.m3u", "write 0");
+    // One title empty, line breaks that become spaces, UTF-8, blanks before a
+    // title and a quoted comma.
+    const Entries titles = Entries(two)
+                           << m3uFile::Entry{"Jazz\r\nhttp://forged.example/\r#EXTINF:-1,x\ny",
+                                             QUrl("http://a.example/")}
+                           << m3uFile::Entry{"Café ☕", QUrl("http://cafe.example/")}
+                           << m3uFile::Entry{" \"A, B\", Pop ", QUrl("http://a.example/")};
+    addRow("extended titles", "m3u", titles, "", "titles.m3u", "write 0");
     addRow("plain keeps no titles", "plain.m3u", two, "", "two-plain.m3u", "write 0");
     addRow("an empty list, extended", "m3u", Entries(), "", "empty-extended.m3u", "write 0");
     addRow("an empty list, plain", "plain.m3u", Entries(), "", "empty-plain.m3u", "write 0");
-    addRow("line breaks in a title become spaces", "m3u",
-           Entries{{"Jazz\r\nhttp://forged.example/\r#EXTINF:-1,x\ny", QUrl("http://a.example/")}},
-           "", "line-breaks.m3u", "write 0");
-    addRow("M3U in UTF-8", "m3u", Entries{{"Café ☕", QUrl("http://cafe.example/")}}, "", "utf8.m3u",
-           "write 0");
-    addRow("blanks and a quoted comma in a title", "m3u",
-           Entries{{" \"A, B\", Pop ", QUrl("http://a.example/")}}, "", "blanks.m3u", "write 0");
     addRow("an invalid address leaves the old file", "plain.m3u",
            Entries(two) << m3uFile::Entry{"Lost", QUrl("http://my radio/x")}, "", "", "write -5");
     addRow("M3U under a regular file", "m3u", two, "list.m3u/x.m3u", "", "write -1");
     addRow("M3U over a folder", "plain.m3u", two, "folder", "", "write -1");
-    const Entries escapes{{"News & <more> \"x\"", QUrl("http://a.example/?q=1&r=2")},
-                          {{}, QUrl("udp://n.example:1234")}};
+    // Escapes, an empty title, characters that XML cannot carry left out,
+    // UTF-8 without byte-order mark, line breaks and blanks that stay.
+    const Entries escapes{
+        {"News & <more> \"x\"", QUrl("http://a.example/?q=1&r=2")},
+        {{}, QUrl("udp://n.example:1234")},
+        {QString("A%1B%2C").arg(QChar(1)).arg(QChar(0x1f)), QUrl("http://a.example/")},
+        {"Größe ☕", QUrl("http://a.example/")},
+        {"  A\nB  ", QUrl("http://a.example/")}};
     addRow("an empty XSPF list", "xspf", Entries(), "", "empty.xspf", "write 0");
-    addRow("escapes and an empty title", "xspf", escapes, "", "escapes.xspf", "write 0");
-    addRow("characters XML cannot carry are left out", "xspf",
-           Entries{{"A\x01"
-                    "B\x1f"
-                    "C",
-                    QUrl("http://a.example/")}},
-           "", "control.xspf", "write 0");
-    addRow("XSPF in UTF-8 without byte-order mark", "xspf",
-           Entries{{"Größe ☕", QUrl("http://a.example/")}}, "", "utf8.xspf", "write 0");
-    addRow("line breaks and blanks in an XSPF title stay", "xspf",
-           Entries{{"  A\nB  ", QUrl("http://a.example/")}}, "", "line-breaks.xspf", "write 0");
+    addRow("XSPF titles", "xspf", escapes, "", "titles.xspf", "write 0");
     addRow("an empty address leaves the old XSPF file", "xspf",
            Entries(escapes) << m3uFile::Entry{"Lost", QUrl()}, "", "", "write -5");
     addRow("XSPF under a regular file", "xspf", escapes, "list.xspf/x.xspf", "", "write -1");
