@@ -82,13 +82,13 @@ QString inChild(const std::function<void()> &limit, const std::function<QString(
     return ended && WEXITSTATUS(status) == 0 ? QString::fromUtf8(text) : QStringLiteral("crashed");
 }
 
-// Saves `count` stations into dir as list.<suffix> ("pls", "m3u" extended,
-// "plain.m3u" or "xspf"), titled with `prefix` and their number but one of
-// 1900 characters at `longAt`; gives the signals of the save.
+// Saves `count` stations into dir as list.<format> (M3U extended), titled
+// with `prefix` and their number but one of 1900 characters at `longAt`;
+// gives the signals of the save.
 QString save(const QString &format, const QString &dir, int count, const QString &prefix,
              int longAt)
 {
-    const QString path = dir + "/list." + format.section('.', -1);
+    const QString path = dir + "/list." + format;
     const auto write = [&](auto &&file, auto slot) {
         QList<typename std::decay_t<decltype(file)>::Entry> entries(count);
         for (int i = 0; i < count; ++i) {
@@ -104,9 +104,7 @@ QString save(const QString &format, const QString &dir, int count, const QString
         return write(plsFile(), [&](plsFile &file) { file.saveFile(path); });
     if (format == "xspf")
         return write(xspfFile(), [&](xspfFile &file) { file.saveFile(path); });
-    return write(m3uFile(), [&](m3uFile &file) {
-        format == "m3u" ? file.saveExtendedFile(path) : file.saveSimpleFile(path);
-    });
+    return write(m3uFile(), [&](m3uFile &file) { file.saveExtendedFile(path); });
 }
 
 // Every file of a folder, hidden ones included, with its bytes.
@@ -195,7 +193,6 @@ void TestHostile::readsWithinMemory()
         file.write(unit.repeated(qMin<qint64>(left, 1000)));
     file.write(tail);
     file.close();
-    QCOMPARE(file.size(), head.size() + repeat * unit.size() + tail.size());
     const qint64 allowance = factor * file.size() + 32 * MiB;
     // The signals, then the number of entries read.
     const auto read = [&](auto &&reader) {
@@ -224,11 +221,9 @@ void TestHostile::writersLeaveOldFiles_data()
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<QStringList>("replaced");
     addRow("PLS, one file", "pls", 2, 5, -1, qint64(100), QStringList());
-    addRow("PLS, nothing fits", "pls", 45, 45, -1, qint64(0), QStringList());
     // Two files of short entries fit; the third, with one long title, does not.
     addRow("PLS, third of three files", "pls", 45, 39, 38, qint64(1600),
            QStringList{"list.pls", "list1.pls"});
-    addRow("M3U plain", "plain.m3u", 2, 9, -1, qint64(120), QStringList());
     addRow("M3U extended", "m3u", 2, 5, -1, qint64(150), QStringList());
     addRow("XSPF", "xspf", 2, 5, -1, qint64(400), QStringList());
 }
