@@ -88,7 +88,7 @@ private:
             {"/icy", "ICY 200 OK\r\nicy-name: Test FM \r\nicy-br:128\r\n\r\n"},
             {"/latin1",
              "ICY 200 OK\r\nicy-name:Caf\xe9 \x93Jazz\x94\r\ncontent-type:audio/aacp\r\n\r\n"},
-            {"/utf8", ok + "audio/mpeg\r\nicy-name: Caf\xc3\xa9 Radio\r\nicy-br: 64,64\r\n\r\n"},
+            {"/utf8", ok + "audio/mpeg\r\nicy-name: Caf\xc3\xa9\tRadio\r\nicy-br: 64,64\r\n\r\n"},
             {"/mpeg", mpeg},
             {"/flood", mpeg},
             {"/ogg", ok + "application/ogg\r\n\r\n"},

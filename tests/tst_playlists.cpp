@@ -225,12 +225,13 @@ void TestPlaylists::saves_data()
            Entries(two) << m3uFile::Entry{"Lost", QUrl("http://my radio/x")}, "", "", "write -5");
     addRow("M3U under a regular file", "m3u", two, "list.m3u/x.m3u", "", "write -1");
     addRow("M3U over a folder", "plain.m3u", two, "folder", "", "write -1");
-    // Escapes, an empty title, characters that XML cannot carry left out,
-    // UTF-8 without byte-order mark, line breaks and blanks that stay.
+    // Escapes, an empty title, characters that XML cannot carry left out
+    // beside U+D7FF, the last before the surrogates that it can, UTF-8
+    // without byte-order mark, line breaks and blanks that stay.
     const Entries escapes{
         {"News & <more> \"x\"", QUrl("http://a.example/?q=1&r=2")},
         {{}, QUrl("udp://n.example:1234")},
-        {QString("A%1B%2C").arg(QChar(1)).arg(QChar(0x1f)), QUrl("http://a.example/")},
+        {QString("A%1B%2C\uD7FF").arg(QChar(1)).arg(QChar(0x1f)), QUrl("http://a.example/")},
         {"Größe ☕", QUrl("http://a.example/")},
         {"  A\nB  ", QUrl("http://a.example/")}};
     addRow("an empty XSPF list", "xspf", Entries(), "", "empty.xspf", "write 0");

@@ -44,7 +44,7 @@ void TestStreamCheck::probe_data()
            "ICY, 128 kbit/s, \"Test FM\"", "Test FM");
     addRow("name not valid UTF-8 is Windows-1252", "/latin1", true, answers,
            "audio/aacp, \"Caf\u00e9 \u201cJazz\u201d\"", "Caf\u00e9 \u201cJazz\u201d");
-    addRow("UTF-8 name, Shoutcast's double bitrate", "/utf8", true, answers,
+    addRow("UTF-8 name with a tab, Shoutcast's double bitrate", "/utf8", true, answers,
            "audio/mpeg, 64 kbit/s, \"Caf\u00e9 Radio\"", "Caf\u00e9 Radio");
     addRow("HTTP/1.1 audio", "/mpeg", false, answers, "audio/mpeg", "");
     addRow("Ogg", "/ogg", false, answers, "application/ogg", "");
