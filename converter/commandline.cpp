@@ -23,11 +23,6 @@ const char *const NotPlsName =
 const char *const NoInputFiles =
     QT_TRANSLATE_NOOP("MainWindow", "Nothing written: -o needs playlist files after -i.");
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 bool isPlsName(const QString &name)
 {
     return QFileInfo(name).fileName().endsWith(QLatin1String(".pls"), Qt::CaseInsensitive);
@@ -181,6 +176,11 @@ QString outputName(const QStringList &arguments)
 {
     const int option = arguments.indexOf(OutputOption, 1);
     return option < 0 ? QString() : arguments.value(option + 1);
+}
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
 }
 
 void printError(const QString &text)

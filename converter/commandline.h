@@ -52,6 +52,10 @@ QString outputProblem(const QStringList &arguments, int inputCount);
 // The name after the first "-o"; check outputProblem first.
 QString outputName(const QStringList &arguments);
 
+// A message of the window's translation context, as the converter and the
+// window both print them.
+QString translated(const char *text);
+
 void printError(const QString &text);
 
 } // namespace CommandLine

@@ -40,24 +40,19 @@ const char *const TooLong =
 const char *const NoValidAddress =
     QT_TRANSLATE_NOOP("MainWindow", "An entry has no valid address!");
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 QString resultText(qint8 code)
 {
     switch (code) {
     case -2:
-        return translated(Missing);
+        return CommandLine::translated(Missing);
     case -3:
-        return translated(BrokenXml);
+        return CommandLine::translated(BrokenXml);
     case -4:
-        return translated(TooLong);
+        return CommandLine::translated(TooLong);
     case -5:
-        return translated(NoValidAddress);
+        return CommandLine::translated(NoValidAddress);
     default:
-        return translated(CannotOpen);
+        return CommandLine::translated(CannotOpen);
     }
 }
 
@@ -121,7 +116,7 @@ bool readInput(const QString &name, QList<Entry> *entries)
     else if (hasSuffix(name, ".xspf"))
         read = readWith<xspfFile>(path, radio);
     else {
-        report(name, translated(NotAPlaylist));
+        report(name, CommandLine::translated(NotAPlaylist));
         return false;
     }
 
@@ -138,7 +133,7 @@ bool readInput(const QString &name, QList<Entry> *entries)
     if (read.code != 0)
         report(name, resultText(read.code));
     else if (read.entries.isEmpty())
-        report(name, translated(NoEntries));
+        report(name, CommandLine::translated(NoEntries));
     if (skipped > 0)
         report(name, skippedText(skipped));
     return read.code == 0 && !read.entries.isEmpty();
@@ -242,7 +237,7 @@ int run(const QStringList &arguments)
     // The writer writes no file for an empty list; a script must not take
     // that for a conversion that worked.
     if (entries.isEmpty()) {
-        CommandLine::printError(translated(NothingToWrite));
+        CommandLine::printError(CommandLine::translated(NothingToWrite));
         return 1;
     }
     qint8 code = -1; // a writer that never reports has not written
