@@ -49,104 +49,70 @@ private slots:
     void run();
 };
 
+// The samples of data/open and an empty M3U file lie in the working folder.
 void TestCommandLine::run_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("inputs"); // samples under data/, copied beside the output
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("out"); // of the window: what describeWindow() tells; %1 the folder
     QTest::addColumn<QString>("err");
     QTest::addColumn<QString>("written"); // new file = its sample under data/written
     const QString jazz = "Jazz Lounge|City News TV", news = "Morning Talk|Evening Talk";
+    const QString jazzWindow = "jazz.pls - Kestrelpad|2|%1/jazz.pls|0|" + jazz;
     const QString nothing = "Nothing written: the playlists hold no entry to write.\n";
     const QString missing = ": The file doesn't exist!\n";
     const QString noName = "Nothing written: -o must be followed by the name of a PLS file.";
     const QString notPls = "Nothing written: \"out.m3u\" does not end with .pls.";
-    const QStringList jazzNews{"open/jazz.pls", "open/news.m3u"};
 
-    QTest::newRow("window: two inputs merge, and Save stays usable")
-        << QStringList{"-i", "jazz.pls", "news.m3u"} << jazzNews << 0
-        << "* jazz.pls - Kestrelpad|4|%1/jazz.pls|4|" + jazz + '|' + news << ""
-        << "";
-    QTest::newRow("window: output before input, suffix in capitals")
-        << QStringList{"-o", "OUT.PLS", "-i", "news.m3u"} << jazzNews << 0
-        << "OUT.PLS - Kestrelpad|2|%1/OUT.PLS|0|" + news << ""
-        << "OUT.PLS=news.pls";
-    QTest::newRow("window: output without input")
-        << QStringList{"-o", "out.pls"} << jazzNews << 0 << "Kestrelpad|0||0"
-        << "Nothing written: -o needs playlist files after -i.\n"
-        << "";
-    QTest::newRow("window: inputs end at the next option")
-        << QStringList{"-i", "jazz.pls", "-x", "LIST.PLS"}
-        << QStringList{"open/jazz.pls", "open/LIST.PLS"} << 0
-        << "jazz.pls - Kestrelpad|2|%1/jazz.pls|0|" + jazz << ""
-        << "";
-    QTest::newRow("window: output that is no PLS file")
-        << QStringList{"-i", "jazz.pls", "-o", "out.m3u"} << jazzNews << 0
-        << "jazz.pls - Kestrelpad|2|%1/jazz.pls|0|" + jazz << notPls + '\n'
-        << "";
-    QTest::newRow("window: -o as the last argument")
-        << QStringList{"-i", "jazz.pls", "-o"} << jazzNews << 0
-        << "jazz.pls - Kestrelpad|2|%1/jazz.pls|0|" + jazz << noName + '\n'
-        << "";
-    QTest::newRow("window: arguments before -i are passed over")
-        << QStringList{"LIST.PLS", "-i", "talk.xspf"}
-        << QStringList{"open/LIST.PLS", "open/talk.xspf"} << 0
-        << "* Kestrelpad|2||4|Harbour Radio|Folk Corner"
-        << ""
-        << "";
+    addRow("window: two inputs merge, and Save stays usable",
+           QStringList{"-i", "jazz.pls", "news.m3u"}, 0,
+           "* jazz.pls - Kestrelpad|4|%1/jazz.pls|4|" + jazz + '|' + news, "", "");
+    addRow("window: output before input, suffix in capitals",
+           QStringList{"-o", "OUT.PLS", "-i", "news.m3u"}, 0,
+           "OUT.PLS - Kestrelpad|2|%1/OUT.PLS|0|" + news, "", "OUT.PLS=news.pls");
+    addRow("window: output without input", QStringList{"-o", "out.pls"}, 0, "Kestrelpad|0||0",
+           "Nothing written: -o needs playlist files after -i.\n", "");
+    addRow("window: inputs end at the next option", QStringList{"-i", "jazz.pls", "-x", "LIST.PLS"},
+           0, jazzWindow, "", "");
+    addRow("window: output that is no PLS file", QStringList{"-i", "jazz.pls", "-o", "out.m3u"}, 0,
+           jazzWindow, notPls + '\n', "");
+    addRow("window: -o as the last argument", QStringList{"-i", "jazz.pls", "-o"}, 0, jazzWindow,
+           noName + '\n', "");
+    addRow("window: arguments before -i are passed over",
+           QStringList{"LIST.PLS", "-i", "talk.xspf"}, 0,
+           "* Kestrelpad|2||4|Harbour Radio|Folk Corner", "", "");
 
-    QTest::newRow("batch: the README's conversion")
-        << QStringList{"-q", "-i", KESTREL_SOURCE_DIR "/examples/stations.m3u", "-o", "out.pls"}
-        << QStringList() << 0 << ""
-        << ""
-        << "out.pls=stations.pls";
-    QTest::newRow("batch: three formats merged, a broken one fails the run")
-        << QStringList{"-o", "out.pls", "-i", "jazz.pls", "radio.M3U", "broken.xspf", "-q"}
-        << QStringList{"open/jazz.pls", "open/radio.M3U", "open/broken.xspf"} << 1 << ""
-        << "broken.xspf: Error while parsing the xml-file!\n"
-        << "out.pls=merged.pls";
-    QTest::newRow("batch: skipped entries are reported, not failed")
-        << QStringList{"-q", "-i", "skipped.pls", "-o", "out.pls"}
-        << QStringList{"open/skipped.pls"} << 0 << ""
-        << "skipped.pls: 2 entries skipped: the address must start with http:// or udp://\n"
-        << "out.pls=skipped.pls";
-    QTest::newRow("batch: older continuation files are named, not deleted")
-        << QStringList{"-q", "-i", "news.m3u", "-o", "old.pls"}
-        << QStringList{"open/news.m3u", "open/old1.pls"} << 0 << ""
-        << "1 older continuation file(s) would still be played by the radio-box: %1/old1.pls\n"
-        << "old.pls=news.pls";
-    QTest::newRow("batch: reading only")
-        << QStringList{"-q", "-i", "talk.xspf"} << QStringList{"open/talk.xspf"} << 0 << ""
-        << ""
-        << "";
-    QTest::newRow("batch: unknown suffix fails, the rest is written")
-        << QStringList{"-q", "-i", "list.txt", "news.m3u", "-o", "out.pls"}
-        << QStringList{"open/list.txt", "open/news.m3u"} << 1 << ""
-        << "list.txt: not a playlist (the name must end in .pls, .m3u or .xspf)\n"
-        << "out.pls=news.pls";
-    QTest::newRow("batch: M3U without a line fails, the rest is written")
-        << QStringList{"-q", "-i", "news.m3u", "empty.m3u", "-o", "out.pls"}
-        << QStringList{"open/news.m3u", "m3u/empty.m3u"} << 1 << ""
-        << "empty.m3u: holds no entries\n"
-        << "out.pls=news.pls";
-    QTest::newRow("batch: two missing inputs, each named, nothing written")
-        << QStringList{"-q", "-i", "radio.m3u", "gone.pls", "-o", "out.pls"} << QStringList() << 1
-        << ""
-        << "radio.m3u" + missing + "gone.pls" + missing + nothing << "";
-    QTest::newRow("batch: output under a regular file")
-        << QStringList{"-q", "-i", "jazz.pls", "news.m3u", "-o", "news.m3u/out.pls"} << jazzNews
-        << 1 << ""
-        << "news.m3u/out.pls: Couldn't open the file!\n"
-        << "";
-    QTest::newRow("-h wins over a batch run")
-        << QStringList{"-q", "-i", "news.m3u", "-h"} << QStringList() << 0
-        << CommandLine::usageText() << ""
-        << "";
-    QTest::newRow("--version") << QStringList{"--version"} << QStringList() << 0
-                               << "Kestrelpad 1.2\n"
-                               << ""
-                               << "";
+    addRow("batch: the README's conversion",
+           QStringList{"-q", "-i", KESTREL_SOURCE_DIR "/examples/stations.m3u", "-o", "out.pls"}, 0,
+           "", "", "out.pls=stations.pls");
+    addRow("batch: three formats merged, a broken one fails the run",
+           QStringList{"-o", "out.pls", "-i", "jazz.pls", "radio.M3U", "broken.xspf", "-q"}, 1, "",
+           "broken.xspf: Error while parsing the xml-file!\n", "out.pls=merged.pls");
+    addRow("batch: skipped entries are reported, not failed",
+           QStringList{"-q", "-i", "skipped.pls", "-o", "out.pls"}, 0, "",
+           "skipped.pls: 2 entries skipped: the address must start with http:// or udp://\n",
+           "out.pls=skipped.pls");
+    addRow("batch: older continuation files are named, not deleted",
+           QStringList{"-q", "-i", "news.m3u", "-o", "old.pls"}, 0, "",
+           "1 older continuation file(s) would still be played by the radio-box: %1/old1.pls\n",
+           "old.pls=news.pls");
+    addRow("batch: reading only", QStringList{"-q", "-i", "talk.xspf"}, 0, "", "", "");
+    addRow("batch: unknown suffix fails, the rest is written",
+           QStringList{"-q", "-i", "list.txt", "news.m3u", "-o", "out.pls"}, 1, "",
+           "list.txt: not a playlist (the name must end in .pls, .m3u or .xspf)\n",
+           "out.pls=news.pls");
+    addRow("batch: M3U without a line fails, the rest is written",
+           QStringList{"-q", "-i", "news.m3u", "empty.m3u", "-o", "out.pls"}, 1, "",
+           "empty.m3u: holds no entries\n", "out.pls=news.pls");
+    addRow("batch: two missing inputs, each named, nothing written",
+           QStringList{"-q", "-i", "radio.m3u", "gone.pls", "-o", "out.pls"}, 1, "",
+           "radio.m3u" + missing + "gone.pls" + missing + nothing, "");
+    addRow("batch: output under a regular file",
+           QStringList{"-q", "-i", "jazz.pls", "news.m3u", "-o", "news.m3u/out.pls"}, 1, "",
+           "news.m3u/out.pls: Couldn't open the file!\n", "");
+    addRow("-h wins over a batch run", QStringList{"-q", "-i", "news.m3u", "-h"}, 0,
+           CommandLine::usageText(), "", "");
+    addRow("--version", QStringList{"--version"}, 0, "Kestrelpad 1.2\n", "", "");
     const QList<QPair<QStringList, QString>> refused{
         {{"-q", "-o", "out.pls"}, "-q needs -i and at least one playlist file."},
         {{"-q", "-i", "-o", "out.pls"}, "-i must be followed by at least one playlist file."},
@@ -157,7 +123,7 @@ void TestCommandLine::run_data()
     };
     for (const auto &[arguments, message] : refused)
         QTest::addRow("usage: %s", qPrintable(arguments.join(' ')))
-            << arguments << QStringList() << 2 << ""
+            << arguments << 2 << ""
             << message + "\nTry \"kestrelpad --help\" for more information.\n"
             << "";
 }
@@ -168,20 +134,18 @@ void TestCommandLine::run_data()
 void TestCommandLine::run()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QStringList, inputs);
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, err);
     QFETCH(QString, written);
 
     QTemporaryDir dir, runtime;
-    QStringList files{"settings.ini"};
-    for (const QString &input : inputs) {
-        files << input.section('/', -1);
-        QVERIFY(QFile::copy(TEST_DATA_DIR "/" + input, dir.filePath(files.last())));
-    }
+    QVERIFY(QFile::copy(TEST_DATA_DIR "/m3u/empty.m3u", dir.filePath("empty.m3u")));
+    for (const QString &name : QDir(TEST_DATA_DIR "/open").entryList(QDir::Files))
+        QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + name, dir.filePath(name)));
     const QByteArray settings = "[Kestrel]\nPathPlayList=/nowhere\nPosition=@Point(7 9)\n";
     QVERIFY(writeBytes(dir.filePath("settings.ini"), settings));
+    QStringList files = QDir(dir.path()).entryList(QDir::Files);
     const bool window =
         CommandLine::parse(QStringList{""} + arguments).action == CommandLine::Action::OpenWindow;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

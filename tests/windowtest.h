@@ -17,6 +17,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -122,11 +124,11 @@ public:
         run("btnAdd");
     }
     void trigger(const char *action) { child<QAction>(window, action)->trigger(); }
-    void clickRow(int row)
+    void clickRow(int row, Qt::KeyboardModifiers keys = {})
     {
         const QModelIndex index = table()->model()->index(row, PlaylistTable::TitleColumn);
         table()->scrollTo(index);
-        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {},
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, keys,
                           table()->visualRect(index).center());
     }
     // Keys go where the focus is, so a line edit keeps Del for itself.
@@ -147,6 +149,87 @@ public:
             window->close();
         else
             press(QKeySequence(command));
+    }
+
+    // The samples of data/open, and a folder with a playlist's name.
+    void copySamples()
+    {
+        for (const QString &name : QDir(TEST_DATA_DIR "/open").entryList(QDir::Files))
+            QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + name, path(name)));
+        QVERIFY(QDir(dir.path()).mkdir("folder.m3u"));
+    }
+
+    // One step of a table row, as the user takes it: "open <file>" (the Open
+    // action, its dialog answered with the file, or cancelled for "-"), "drop
+    // <file>..." (one drop onto the list; a name with "://" is no local
+    // file), "add <title>|<address>[|TV]" or "type" it without adding,
+    // "click", "shift" or "ctrl" <row>, "down" or "up" in the list, "find
+    // <text>", "focus <widget>", "save <name>" (Ctrl+S, its dialog answered),
+    // or a command for run().
+    void step(const QString &step)
+    {
+        const QString verb = step.section(' ', 0, 0), argument = step.section(' ', 1);
+        const QStringList fields = argument.split('|');
+        if (verb == "open") {
+            const QString document = statusLabels().value(1);
+            FileDialog::setNextAnswer(argument == "-" ? QString() : path(argument));
+            trigger("actionOpen");
+            const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
+            QCOMPARE(dialogs.size(), 1);
+            QCOMPARE(dialogs[0].caption, QStringLiteral("PLS-File"));
+            QCOMPARE(dialogs[0].filter, QStringLiteral("PLS Playlist (*.pls);;MP3-URL "
+                                                       "(*.m3u);;XML Shareable Playlist Format "
+                                                       "(*.xspf)"));
+            if (!document.isEmpty()) // the folder of the document shown
+                QCOMPARE(dialogs[0].directory, dir.path());
+        } else if (verb == "drop") {
+            QList<QUrl> urls;
+            for (const QString &file : argument.split(' '))
+                urls << (file.contains("://") ? QUrl(file) : QUrl::fromLocalFile(path(file)));
+            const int pending = MessageBox::pendingAnswers();
+            QVERIFY(drop(urls));
+            // The program the files came from waits for the drop: the files
+            // are opened, and their boxes shown, only after it returned.
+            QCOMPARE(MessageBox::pendingAnswers(), pending);
+            QCoreApplication::sendPostedEvents();
+        } else if (verb == "add" || verb == "type") {
+            type(fields.value(0), fields.value(1), fields.value(2) == "TV");
+            if (verb == "add")
+                run("btnAdd");
+        } else if (verb == "click" || verb == "shift" || verb == "ctrl") {
+            clickRow(argument.toInt(), verb == "shift"  ? Qt::ShiftModifier
+                                       : verb == "ctrl" ? Qt::ControlModifier
+                                                        : Qt::NoModifier);
+        } else if (verb == "down" || verb == "up") {
+            QTest::keyClick(table(), verb == "up" ? Qt::Key_Up : Qt::Key_Down);
+        } else if (verb == "find") {
+            run("Ctrl+F");
+            QTest::keyClicks(QApplication::focusWidget(), argument);
+        } else if (verb == "focus") {
+            child<QWidget>(window, qPrintable(argument))->setFocus();
+        } else if (verb == "save") {
+            FileDialog::setNextAnswer(path(argument));
+            run("Ctrl+S");
+        } else {
+            run(step);
+        }
+    }
+
+    // As the toolkit delivers a drop onto the list: the list takes only its
+    // own rows, and the window only a list of files.
+    bool drop(const QList<QUrl> &urls)
+    {
+        QMimeData text, files;
+        text.setText(urls.value(0).toString());
+        files.setUrls(urls);
+        QDragEnterEvent refused(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, {});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+        QDropEvent dropped(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+        refused.ignore();
+        QCoreApplication::sendEvent(table()->viewport(), &refused);
+        QCoreApplication::sendEvent(table()->viewport(), &enter);
+        QCoreApplication::sendEvent(table()->viewport(), &dropped);
+        return !refused.isAccepted() && enter.isAccepted() && dropped.isAccepted();
     }
 
     // "title|address|type text|kind" per row.
@@ -217,6 +300,14 @@ public:
 private:
     QString m_previousDir = QDir::currentPath();
 };
+
+// Answers to the boxes to come, in order, by their buttons' names ("Yes,No").
+inline void answerBoxes(const QString &buttons)
+{
+    const QMetaEnum names = QMetaEnum::fromType<QMessageBox::StandardButtons>();
+    for (const QString &name : buttons.split(',', Qt::SkipEmptyParts))
+        MessageBox::setNextAnswer(QMessageBox::StandardButton(names.keyToValue(qPrintable(name))));
+}
 
 // Unwritable even for root: a name under a regular file.
 inline QString impossiblePath(const Editor &editor, const QString &name)
