@@ -165,7 +165,8 @@ public:
     // file), "add <title>|<address>[|TV]" or "type" it without adding,
     // "click", "shift" or "ctrl" <row>, "down" or "up" in the list, "find
     // <text>", "focus <widget>", "save <name>" (Ctrl+S, its dialog answered),
-    // or a command for run().
+    // "dialog <name>" (the answer to a dialog to come, "-" to cancel it), or
+    // a command for run().
     void step(const QString &step)
     {
         const QString verb = step.section(' ', 0, 0), argument = step.section(' ', 1);
@@ -210,6 +211,8 @@ public:
         } else if (verb == "save") {
             FileDialog::setNextAnswer(path(argument));
             run("Ctrl+S");
+        } else if (verb == "dialog") { // for a Save as dialog yet to come
+            FileDialog::setNextAnswer(argument == "-" ? QString() : path(argument));
         } else {
             run(step);
         }
