@@ -16,13 +16,6 @@ namespace {
 const QString BadAddress = "The url of the stream must start with http:// or udp://!";
 const QString NotValid = "The address of the stream is not valid!";
 const QString CannotOpen = "Couldn't open the file!";
-// Jazz and News, as the two-entry example of the format lays them out.
-const QString JazzAndNews = TEST_DATA_DIR "/written/jazz-news.pls";
-
-QStringList plsFiles(const Editor &editor)
-{
-    return QDir(editor.dir.path()).entryList({"*.pls"}, QDir::Files, QDir::Name);
-}
 
 // What the user sees of the playlist: title, path, entry count, enabled
 // document actions, the editor's fields (title, address, number, kind) and
@@ -87,8 +80,6 @@ private slots:
     void steps_data();
     void steps();
     void kindBesideText();
-    void save_data();
-    void save();
     void moveRow_data();
     void moveRow();
     void fileSplit_data();
@@ -99,7 +90,7 @@ private slots:
 // they bring, in order; then the rows (see shownRows()), the window title, the
 // entry count and file split labels, the texts of Undo and Redo, the editor's
 // fields and number ("title|address|type#number"), the boxes' texts, the
-// status message, and the titles that a saved file holds.
+// status message, and the files that a save leaves.
 void TestEditing::steps_data()
 {
     QTest::addColumn<QString>("steps");
@@ -256,6 +247,56 @@ void TestEditing::steps_data()
     addRow("Quit asks about imports", "open news.m3u; Ctrl+Q", "Discard", "", "closed", "0",
            "Undo|Redo", none, question, "done", "");
 
+    // Saves of Jazz and News. The window names the file only once it is on
+    // disk: after a failed write the playlist still counts as unsaved, and the
+    // next dialog starts where it did before. Files the user keeps stay.
+    const QString jn = "add Jazz|http://jazz.example/stream; add News|udp://239.0.0.1:1234|TV; ";
+    const QString jnRows = "Jazz,News*", jnShown = "News|udp://239.0.0.1:1234|TV#";
+    const QString jnWritten = "radio.pls=written/jazz-news.pls", noRadio = "radio.pls=-";
+    const QString replace = "radio.pls already exists. Do you want to replace it?";
+    const QString stale = "2 older continuation file(s) (radio1.pls \u2026 radio2.pls) would "
+                          "still be played by the radio-box. Delete them?";
+    const QString older = "copy LIST.PLS radio1.pls; copy LIST.PLS radio2.pls; " + jn;
+    const QString endless = "Endless|http://long.example/" + QString(2100, 'a');
+    addRow("save: suffix added", jn + "dialog radio; actionSaveAs", "", jnRows,
+           "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, "", "done", jnWritten);
+    addRow("save: suffix in capitals", jn + "dialog radio.PLS; actionSaveAs", "", jnRows,
+           "radio.PLS.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, "", "done",
+           "radio.PLS.pls=written/jazz-news.pls");
+    addRow("save: dots before the suffix", jn + "dialog my.radio.pls; actionSaveAs", "", jnRows,
+           "my.radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, "", "done",
+           "my.radio.pls=written/jazz-news.pls");
+    addRow("save: no filter reported", jn + "dialog radio|; Ctrl+S", "", jnRows,
+           "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, "", "done", jnWritten);
+    addRow("save: another filter reported", jn + "dialog radio|PLS Playlist; Ctrl+S", "", jnRows,
+           "* Kestrelpad", "2", "Undo Add|Redo", jnShown, "", "", noRadio);
+    addRow("save: new, folder is a file", jn + "dialog news.m3u/radio; Ctrl+S; dialog -; Ctrl+S",
+           "Ok", jnRows, "* Kestrelpad", "2", "Undo Add|Redo", jnShown, CannotOpen, "", "");
+    addRow("save: named, folder is a file",
+           "add Jazz|http://jazz.example/stream; save folder.m3u/radio.pls; add "
+           "News|udp://239.0.0.1:1234|TV; dialog news.m3u/radio; actionSaveAs; dialog -; "
+           "actionSaveAs",
+           "Ok", jnRows, "* radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, CannotOpen,
+           "done", "folder.m3u/radio.pls=Jazz");
+    addRow("save: an entry too long", jn + "add " + endless + "; save radio", "Ok",
+           jnRows + ",Endless", "* Kestrelpad", "3", "Undo Add|Redo", endless + "|Radio#",
+           "An entry is too long for the radio-box!", "", noRadio);
+    addRow("save: imported M3U", "open news.m3u; save radio", "", "Morning Talk,Evening Talk",
+           "radio.pls - Kestrelpad", "2", "Undo Open|Redo", none, "", "done",
+           "radio.pls=written/news.pls");
+    addRow("save: radio.pls there, replace", "copy LIST.PLS radio.pls; " + jn + "save radio", "Yes",
+           jnRows, "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, replace, "done",
+           jnWritten);
+    addRow("save: radio.pls there, keep it", "copy LIST.PLS radio.pls; " + jn + "save radio", "No",
+           jnRows, "* Kestrelpad", "2", "Undo Add|Redo", jnShown, replace, "",
+           "radio.pls=open/LIST.PLS");
+    addRow("save: older files, delete them", older + "save radio.pls", "Yes", jnRows,
+           "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, stale, "done",
+           jnWritten + ";radio1.pls=-;radio2.pls=-");
+    addRow("save: older files, keep them", older + "save radio.pls", "No", jnRows,
+           "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, stale, "done",
+           jnWritten + ";radio1.pls=open/LIST.PLS;radio2.pls=open/LIST.PLS");
+
     // Duplicate addresses and sorting.
     addRow("duplicates of an open, marked and counted", "open dupes.pls", "", dupes,
            "dupes.pls - Kestrelpad", "5", "Undo|Redo", none, "", "2 duplicate address(es)", "");
@@ -395,22 +436,38 @@ void TestEditing::steps()
                         (QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel) &&
                     box.defaultButton == QMessageBox::Save && !box.hasParent &&
                     box.informativeText == "Do you want to save the changes?");
-        else if (box.text.startsWith("Delete"))
+        else if (box.text.endsWith('?')) // the default keeps what is there, but stale files
             QVERIFY(box.buttons == (QMessageBox::Yes | QMessageBox::No) &&
-                    box.defaultButton == QMessageBox::No);
+                    box.defaultButton ==
+                        (box.text.endsWith("Delete them?") ? QMessageBox::Yes : QMessageBox::No));
         else
             QVERIFY(box.title == "Kestrelpad" && box.icon == QMessageBox::Critical &&
                     box.buttons == QMessageBox::Ok && box.hasParent);
     }
     QCOMPARE(texts.join('|'), boxes);
     QCOMPARE(editor.status(), status);
-    if (!saved.isEmpty()) {
-        plsFile file;
-        file.readFile(editor.path(saved.section('=', 0, 0)));
-        QStringList titles;
-        for (const plsFile::Entry &entry : file.entries())
-            titles << entry.title;
-        QCOMPARE(titles.join(','), saved.section('=', 1));
+    // Save as dialogs offer PLS files only; the last one opened in the folder
+    // of the document shown, or of the working folder without one.
+    const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
+    for (const FileDialog::Shown &dialog : dialogs)
+        QCOMPARE(dialog.caption + ' ' + dialog.filter, "Kestrelpad PLS Playlist (*.pls)");
+    if (!dialogs.isEmpty() && !closed)
+        QCOMPARE(QDir(dialogs.last().directory).absolutePath(),
+                 path.isEmpty() ? editor.dir.path() : QFileInfo(path).absolutePath());
+    // "file=titles", "file=-" for none, or "file=written/sample.pls" for bytes.
+    for (const QString &file : saved.split(';', Qt::SkipEmptyParts)) {
+        const QString name = editor.path(file.section('=', 0, 0)), expected = file.section('=', 1);
+        QCOMPARE(QFile::exists(name), expected != "-");
+        if (expected.contains('/')) {
+            QCOMPARE(bytesOf(name), bytesOf(TEST_DATA_DIR "/" + expected));
+        } else if (expected != "-") {
+            plsFile pls;
+            pls.readFile(name);
+            QStringList titles;
+            for (const plsFile::Entry &entry : pls.entries())
+                titles << entry.title;
+            QCOMPARE(titles.join(','), expected);
+        }
     }
 }
 
@@ -429,131 +486,8 @@ void TestEditing::kindBesideText()
         QCOMPARE(state(editor).mid(4, 4).join('|'), row == 0 ? "Jazz|http://jazz.example/stream|1|0"
                                                              : "News|udp://239.0.0.1:1234|2|1");
     }
-    QVERIFY(editor.saveAs("radio.pls"));
-    QCOMPARE(bytesOf(editor.path("radio.pls")), bytesOf(JazzAndNews));
-}
-
-// Saves of Jazz and News: new, or named "lists/radio.pls" before News came,
-// or with an entry too long for any file; or of the two rows of news.m3u
-// "imported" through Open. The Save as dialog is answered with a name, or
-// with one in a folder that is a file ("blocked"), reporting the filter it
-// offered, none, or another one. Files of an older list may lie there, and
-// a question about them is answered Yes or No.
-void TestEditing::save_data()
-{
-    QTest::addColumn<QString>("playlist");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("filter"); // "offered": the one the window offered
-    QTest::addColumn<QString>("old");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("box");
-
-    const QString offered = "offered", tooLong = "An entry is too long for the radio-box!";
-    const QString replace = "radio.pls already exists. Do you want to replace it?";
-    const QString stale = "2 older continuation file(s) (radio1.pls \u2026 radio2.pls) would "
-                          "still be played by the radio-box. Delete them?";
-    const QString older = "radio1.pls radio2.pls";
-    addRow("no suffix", "new", "actionSaveAs", "radio", offered, "", "", "radio.pls", "");
-    addRow("other suffix", "new", "actionSaveAs", "radio.txt", offered, "", "", "radio.txt.pls",
-           "");
-    addRow("suffix in capitals", "new", "actionSaveAs", "radio.PLS", offered, "", "",
-           "radio.PLS.pls", "");
-    addRow("dots before the suffix", "new", "actionSaveAs", "my.radio.pls", offered, "", "",
-           "my.radio.pls", "");
-    addRow("no filter reported", "new", "Ctrl+S", "radio", "", "", "", "radio.pls", "");
-    addRow("another filter reported", "new", "Ctrl+S", "radio", "PLS Playlist", "", "", "", "");
-    addRow("new, folder is a file", "new", "Ctrl+S", "blocked", offered, "", "", "", CannotOpen);
-    addRow("named, folder is a file", "named", "actionSaveAs", "blocked", offered, "", "", "",
-           CannotOpen);
-    addRow("an entry too long", "too-long", "Ctrl+S", "radio", offered, "", "", "", tooLong);
-    addRow("imported M3U, then Save", "imported", "Ctrl+S", "radio", offered, "", "", "radio.pls",
-           "");
-    addRow("radio.pls there, replace", "new", "actionSaveAs", "radio", offered, "radio.pls", "Yes",
-           "radio.pls", replace);
-    addRow("radio.pls there, keep it", "new", "actionSaveAs", "radio", offered, "radio.pls", "No",
-           "", replace);
-    addRow("older files, delete them", "new", "Ctrl+S", "radio.pls", offered, older, "Yes",
-           "radio.pls", stale);
-    addRow("older files, keep them", "new", "Ctrl+S", "radio.pls", offered, older, "No",
-           "radio.pls", stale);
-}
-
-// The window names the file only once it is on disk: after a failed write the
-// playlist still counts as unsaved (closing still asks), and the next dialog
-// starts where it did before. Files the user keeps stay as they were.
-void TestEditing::save()
-{
-    QFETCH(QString, playlist);
-    QFETCH(QString, command);
-    QFETCH(QString, name);
-    QFETCH(QString, filter);
-    QFETCH(QString, old);
-    QFETCH(QString, answer);
-    QFETCH(QString, written);
-    QFETCH(QString, box);
-
-    Editor editor;
-    QVERIFY(QDir(editor.dir.path()).mkdir("lists"));
-    const QByteArray oldBytes = bytesOf(TEST_DATA_DIR "/open/LIST.PLS");
-    const QStringList oldFiles = old.split(' ', Qt::SkipEmptyParts);
-    for (const QString &file : oldFiles)
-        QVERIFY(writeBytes(editor.path(file), oldBytes));
-    if (playlist == "imported") {
-        FileDialog::setNextAnswer(TEST_DATA_DIR "/open/news.m3u");
-        editor.trigger("actionOpen");
-        FileDialog::takeShown();
-    } else {
-        editor.add("Jazz", "http://jazz.example/stream");
-    }
-    if (playlist == "named")
-        QVERIFY(editor.saveAs("lists/radio.pls"));
-    if (playlist != "imported")
-        editor.add("News", "udp://239.0.0.1:1234", true);
-    if (playlist == "too-long")
-        editor.add("Endless", "http://long.example/" + QString(2100, 'a'));
-    const QStringList before = state(editor);
-    const QString path = name == "blocked" ? impossiblePath(editor, "radio") : editor.path(name);
-    filter == "offered" ? FileDialog::setNextAnswer(path) : FileDialog::setNextAnswer(path, filter);
-    if (!box.isEmpty())
-        answerBoxes(answer.isEmpty() ? "Ok" : answer);
-    editor.run(command);
-    const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
-    QCOMPARE(dialogs.size(), 1);
-    QCOMPARE(dialogs[0].caption + ' ' + dialogs[0].filter,
-             QStringLiteral("Kestrelpad PLS Playlist (*.pls)"));
-    const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
-    QCOMPARE(boxes.size(), int(!box.isEmpty()));
-    for (const MessageBox::Shown &shown : boxes) {
-        QCOMPARE(shown.text, box);
-        if (!answer.isEmpty()) // the default keeps what is there, but stale files
-            QVERIFY(shown.buttons == (QMessageBox::Yes | QMessageBox::No) &&
-                    shown.defaultButton ==
-                        (old == "radio.pls" ? QMessageBox::No : QMessageBox::Yes));
-    }
-
-    QStringList files =
-        QStringList(written).filter(".") + (answer == "No" ? oldFiles : QStringList());
-    files.removeDuplicates();
-    files.sort();
-    QCOMPARE(plsFiles(editor), files);
-    for (const QString &file : oldFiles)
-        if (files.contains(file) && file != written)
-            QCOMPARE(bytesOf(editor.path(file)), oldBytes);
-    if (!written.isEmpty()) {
-        QCOMPARE(bytesOf(editor.path(written)),
-                 bytesOf(playlist == "imported" ? TEST_DATA_DIR "/written/news.pls" : JazzAndNews));
-        QCOMPARE(state(editor).mid(0, 4),
-                 QStringList({written + " - Kestrelpad", "2", editor.path(written), "0"}));
-        return;
-    }
-    QCOMPARE(state(editor), before);
-    FileDialog::setNextAnswer(QString());
-    editor.trigger("actionSaveAs");
-    // An empty folder is the working folder to Qt's dialog.
-    QCOMPARE(QDir(FileDialog::takeShown().value(0).directory).absolutePath(),
-             playlist == "named" ? editor.path("lists") : editor.dir.path());
+    editor.step("save radio.pls");
+    QCOMPARE(bytesOf(editor.path("radio.pls")), bytesOf(TEST_DATA_DIR "/written/jazz-news.pls"));
 }
 
 // The command, or a drag onto a row at pixels from its middle; the row

@@ -165,8 +165,9 @@ public:
     // file), "add <title>|<address>[|TV]" or "type" it without adding,
     // "click", "shift" or "ctrl" <row>, "down" or "up" in the list, "find
     // <text>", "focus <widget>", "save <name>" (Ctrl+S, its dialog answered),
-    // "dialog <name>" (the answer to a dialog to come, "-" to cancel it), or
-    // a command for run().
+    // "dialog <name>[|<filter>]" (the answer to a Save as dialog to come, "-"
+    // to cancel it, with the filter it reports if not the one offered), "copy
+    // <file> <name>" (the file of an older list), or a command for run().
     void step(const QString &step)
     {
         const QString verb = step.section(' ', 0, 0), argument = step.section(' ', 1);
@@ -211,8 +212,12 @@ public:
         } else if (verb == "save") {
             FileDialog::setNextAnswer(path(argument));
             run("Ctrl+S");
-        } else if (verb == "dialog") { // for a Save as dialog yet to come
+        } else if (verb == "dialog" && fields.size() > 1) {
+            FileDialog::setNextAnswer(path(fields[0]), fields[1]);
+        } else if (verb == "dialog") {
             FileDialog::setNextAnswer(argument == "-" ? QString() : path(argument));
+        } else if (verb == "copy") {
+            QVERIFY(QFile::copy(path(argument.section(' ', 0, 0)), path(argument.section(' ', 1))));
         } else {
             run(step);
         }
@@ -292,14 +297,6 @@ public:
         }
     }
 
-    // Ctrl+S on an unnamed playlist, answered in the scratch folder.
-    bool saveAs(const QString &name)
-    {
-        FileDialog::setNextAnswer(path(name));
-        press(QKeySequence::Save);
-        return FileDialog::takeShown().size() == 1 && MessageBox::takeShown().isEmpty();
-    }
-
 private:
     QString m_previousDir = QDir::currentPath();
 };
@@ -310,13 +307,6 @@ inline void answerBoxes(const QString &buttons)
     const QMetaEnum names = QMetaEnum::fromType<QMessageBox::StandardButtons>();
     for (const QString &name : buttons.split(',', Qt::SkipEmptyParts))
         MessageBox::setNextAnswer(QMessageBox::StandardButton(names.keyToValue(qPrintable(name))));
-}
-
-// Unwritable even for root: a name under a regular file.
-inline QString impossiblePath(const Editor &editor, const QString &name)
-{
-    writeBytes(editor.path("blocker"), "not a folder");
-    return editor.path("blocker/" + name);
 }
 
 } // namespace WindowTest
