@@ -315,17 +315,13 @@ void TestEditing::steps_data()
     const QString classic = "Classic Hour|http://classic.example.net/stream.mp3|Radio|1";
     const QString jazzFull = "Jazz Lounge|http://jazz.example.org:8000/live|Radio|1,"
                              "City News TV|udp://239.0.0.1:1234|TV|2";
-    addRow("extended M3U, no document, rows unsaved", "open news.m3u", "", news, "* Kestrelpad",
-           "2", "Undo Open|Redo", none, "", "done", "");
-    addRow("plain M3U, suffix in capitals", "open radio.M3U", "",
-           "|http://plain.example.com/radio|Radio|1", "* Kestrelpad", "1", "Undo Open|Redo", none,
-           "", "done", "");
-    addRow("XSPF, no document", "open talk.xspf", "",
-           "Harbour Radio|http://harbour.example.org/aac|Radio|1,"
-           "Folk Corner|http://folk.example.org/ogg|Radio|1",
-           "* Kestrelpad", "2", "Undo Open|Redo", none, "", "done", "");
-    addRow("other suffix ignored", "open list.txt", "", "", "Kestrelpad", "0", "Undo|Redo", none,
-           "", "", "");
+    addRow("extended M3U, plain M3U with the suffix in capitals, XSPF: no document, rows unsaved "
+           "and merged",
+           "open news.m3u; open radio.M3U; open talk.xspf", "Cancel,Cancel",
+           news + ",|http://plain.example.com/radio|Radio|1,"
+                  "Harbour Radio|http://harbour.example.org/aac|Radio|1,"
+                  "Folk Corner|http://folk.example.org/ogg|Radio|1",
+           "* Kestrelpad", "5", "Undo Open|Redo", none, question + '|' + question, "done", "");
     addRow("an unchanged document goes without a question", "drop jazz.pls; open -", "", "",
            "Kestrelpad", "0", "Undo|Redo", none, "", "done", "");
     addRow("a changed document, Cancel merges", "drop jazz.pls; drop news.m3u; open LIST.PLS",
@@ -344,12 +340,11 @@ void TestEditing::steps_data()
     addRow("a missing PLS file: its box after the drop, its name in the title", "drop missing.pls",
            "Ok", "", "missing.pls - Kestrelpad", "0", "Undo|Redo", none, "The file doesn't exist!",
            "", "");
-    // Gone between the dialog's check and the read: moved away, or a share
-    // that dropped out.
-    addRow("an XSPF file gone after the dialog", "open gone.xspf", "Ok", "", "Kestrelpad", "0",
-           "Undo|Redo", none, "The file doesn't exist!", "", "");
-    addRow("an M3U name that is a folder", "open folder.m3u", "Ok", "", "Kestrelpad", "0",
-           "Undo|Redo", none, CannotOpen, "", "");
+    // Gone between the dialog's check and the read (moved away, or a share
+    // that dropped out), a folder, or a name of no playlist.
+    addRow("an XSPF file gone after the dialog, an M3U name that is a folder, another suffix",
+           "open gone.xspf; open folder.m3u; open list.txt", "Ok,Ok", "", "Kestrelpad", "0",
+           "Undo|Redo", none, "The file doesn't exist!|" + CannotOpen, "", "");
     addRow("a broken XSPF file keeps the tracks before the fault", "drop broken.xspf", "Ok",
            "Before The Break", "* Kestrelpad", "1", "Undo Drop|Redo", none,
            "Error while parsing the xml-file!", "", "");
