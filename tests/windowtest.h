@@ -151,14 +151,6 @@ public:
             press(QKeySequence(command));
     }
 
-    // The samples of data/open, and a folder with a playlist's name.
-    void copySamples()
-    {
-        for (const QString &name : QDir(TEST_DATA_DIR "/open").entryList(QDir::Files))
-            QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + name, path(name)));
-        QVERIFY(QDir(dir.path()).mkdir("folder.m3u"));
-    }
-
     // One step of a table row, as the user takes it: "open <file>" (the Open
     // action, its dialog answered with the file, or cancelled for "-"), "drop
     // <file>..." (one drop onto the list; a name with "://" is no local
@@ -188,8 +180,19 @@ public:
             QList<QUrl> urls;
             for (const QString &file : argument.split(' '))
                 urls << (file.contains("://") ? QUrl(file) : QUrl::fromLocalFile(path(file)));
+            // As the toolkit delivers a drop onto the list: the list takes
+            // only its own rows, and the window only a list of files.
+            QMimeData text, files;
+            text.setText(urls.value(0).toString());
+            files.setUrls(urls);
+            QDragEnterEvent refused(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, {});
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+            QDropEvent dropped(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+            refused.ignore();
             const int pending = MessageBox::pendingAnswers();
-            QVERIFY(drop(urls));
+            for (QEvent *event : std::initializer_list<QEvent *>{&refused, &enter, &dropped})
+                QCoreApplication::sendEvent(table()->viewport(), event);
+            QVERIFY(!refused.isAccepted() && enter.isAccepted() && dropped.isAccepted());
             // The program the files came from waits for the drop: the files
             // are opened, and their boxes shown, only after it returned.
             QCOMPARE(MessageBox::pendingAnswers(), pending);
@@ -221,23 +224,6 @@ public:
         } else {
             run(step);
         }
-    }
-
-    // As the toolkit delivers a drop onto the list: the list takes only its
-    // own rows, and the window only a list of files.
-    bool drop(const QList<QUrl> &urls)
-    {
-        QMimeData text, files;
-        text.setText(urls.value(0).toString());
-        files.setUrls(urls);
-        QDragEnterEvent refused(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, {});
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
-        QDropEvent dropped(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
-        refused.ignore();
-        QCoreApplication::sendEvent(table()->viewport(), &refused);
-        QCoreApplication::sendEvent(table()->viewport(), &enter);
-        QCoreApplication::sendEvent(table()->viewport(), &dropped);
-        return !refused.isAccepted() && enter.isAccepted() && dropped.isAccepted();
     }
 
     // "title|address|type text|kind" per row.
@@ -300,14 +286,6 @@ public:
 private:
     QString m_previousDir = QDir::currentPath();
 };
-
-// Answers to the boxes to come, in order, by their buttons' names ("Yes,No").
-inline void answerBoxes(const QString &buttons)
-{
-    const QMetaEnum names = QMetaEnum::fromType<QMessageBox::StandardButtons>();
-    for (const QString &name : buttons.split(',', Qt::SkipEmptyParts))
-        MessageBox::setNextAnswer(QMessageBox::StandardButton(names.keyToValue(qPrintable(name))));
-}
 
 } // namespace WindowTest
 
