@@ -76,8 +76,6 @@ void TestCommandLine::run_data()
            0, jazzWindow, "", "");
     addRow("window: output that is no PLS file", QStringList{"-i", "jazz.pls", "-o", "out.m3u"}, 0,
            jazzWindow, notPls + '\n', "");
-    addRow("window: -o as the last argument", QStringList{"-i", "jazz.pls", "-o"}, 0, jazzWindow,
-           noName + '\n', "");
     addRow("window: arguments before -i are passed over",
            QStringList{"LIST.PLS", "-i", "talk.xspf"}, 0,
            "* Kestrelpad|2||4|Harbour Radio|Folk Corner", "", "");

@@ -17,23 +17,6 @@ const QString BadAddress = "The url of the stream must start with http:// or udp
 const QString NotValid = "The address of the stream is not valid!";
 const QString CannotOpen = "Couldn't open the file!";
 
-// A drag as the user makes it: press on the row, move past the drag distance,
-// and let go at `target` in the viewport once the toolkit's drag loop runs.
-void dragTo(Editor &editor, int row, QPoint target)
-{
-    QWidget *viewport = editor.table()->viewport();
-    const QPoint start =
-        editor.table()->visualRect(editor.table()->model()->index(row, 0)).center();
-    const QPoint end = viewport->mapTo(editor.window, target);
-    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(viewport, start + QPoint(0, 1));
-    QTimer::singleShot(0, [window = editor.window->windowHandle(), end] {
-        QTest::mouseMove(window, end);
-        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, end);
-    });
-    QTest::mouseMove(viewport, start + QPoint(0, 2 + QApplication::startDragDistance()));
-}
-
 // Rows of a table of steps (see Editor::step()); the expected rows are
 // "title|address|type text|kind" or, where they hold no "|", the title with
 // "*" after a TV entry, "!<n>" after an address marked as the same as that of
@@ -493,8 +476,20 @@ void TestEditing::drag()
     editor.clickRow(dragged);
     if (block)
         editor.clickRow(dragged + 1, Qt::ShiftModifier);
-    const QRect onto = table->visualRect(table->model()->index(target, 0));
-    dragTo(editor, dragged, onto.center() + QPoint(0, pixels));
+    // As the user drags: press on the row, move past the drag distance, and
+    // let go over the target once the toolkit's drag loop runs.
+    QWidget *viewport = table->viewport();
+    const QPoint start = table->visualRect(table->model()->index(dragged, 0)).center();
+    const QPoint end = viewport->mapTo(
+        editor.window,
+        table->visualRect(table->model()->index(target, 0)).center() + QPoint(0, pixels));
+    QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(viewport, start + QPoint(0, 1));
+    QTimer::singleShot(0, [window = editor.window->windowHandle(), end] {
+        QTest::mouseMove(window, end);
+        QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, end);
+    });
+    QTest::mouseMove(viewport, start + QPoint(0, 2 + QApplication::startDragDistance()));
 
     QCOMPARE(editor.titles(), titles);
     QCOMPARE(editor.rows().at(titles.indexOf('B')),
