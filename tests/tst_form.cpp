@@ -1,5 +1,5 @@
 // The main window's form (names, tree, cells, texts, shortcuts, menus), the
-// keyboard's way through it, the result boxes of playlist files, and the
+// keyboard's way through it, the result boxes no file brings about, and the
 // About boxes.
 
 #include "windowtest.h"
@@ -63,8 +63,7 @@ private slots:
     void cleanup() { checkAnswersUsed(); }
     void form();
     void keyboard();
-    void resultCodes();
-    void aboutBox();
+    void boxes();
 };
 
 // Depth first in creation order. Layouts are left out: how the widgets are spaced is no contract.
@@ -177,41 +176,33 @@ void TestForm::keyboard()
 }
 
 // A critical box titled Kestrelpad, with OK only, for a failure that no
-// file of the editing tests brings about; an unknown code shows nothing,
-// and neither says "done".
-void TestForm::resultCodes()
+// file of the editing tests brings about (an unknown code shows nothing, and
+// neither says "done"); then the About boxes.
+void TestForm::boxes()
 {
     Editor editor;
-    MessageBox::setNextAnswer(QMessageBox::Ok);
+    for (int box = 0; box < 3; ++box)
+        MessageBox::setNextAnswer(QMessageBox::Ok);
     for (int code : {-5, -7})
         QVERIFY(QMetaObject::invokeMethod(editor.window, "errors", Q_ARG(qint8, qint8(code))));
-    const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY(boxes[0].title == "Kestrelpad" && boxes[0].text == "An entry has no valid address!" &&
-            boxes[0].hasParent && boxes[0].icon == QMessageBox::Critical &&
-            boxes[0].buttons == QMessageBox::Ok);
     QCOMPARE(editor.status(), QString());
-}
-
-void TestForm::aboutBox()
-{
-    Editor editor;
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    MessageBox::setNextAnswer(QMessageBox::Ok);
     editor.trigger("actionAbout");
     editor.trigger("actionAboutQt");
 
     const QList<MessageBox::Shown> boxes = MessageBox::takeShown();
-    QCOMPARE(boxes.size(), 2);
-    QCOMPARE(boxes[0].title + boxes[1].title, QStringLiteral("KestrelpadKestrelpad"));
+    QCOMPARE(boxes.size(), 3);
+    QVERIFY(boxes[0].title == "Kestrelpad" && boxes[0].text == "An entry has no valid address!" &&
+            boxes[0].hasParent && boxes[0].icon == QMessageBox::Critical &&
+            boxes[0].buttons == QMessageBox::Ok);
+    QCOMPARE(boxes[1].title + boxes[2].title, QStringLiteral("KestrelpadKestrelpad"));
     QVERIFY2(QRegularExpression("^Kestrelpad\n\nWith this editor you can edit the pls-files\nfor "
                                 "the radio-box\\.\n.*must start with http:// or udp:// \nThe "
                                 "limits.*\nVersion: 1\\.2\nDate: [A-Z][a-z]{2} [1-9][0-9]? "
                                 "[0-9]{4}$",
                                 QRegularExpression::DotMatchesEverythingOption)
-                 .match(boxes[0].text)
+                 .match(boxes[1].text)
                  .hasMatch(),
-             qPrintable(boxes[0].text));
+             qPrintable(boxes[1].text));
 }
 
 QTEST_MAIN(TestForm)
