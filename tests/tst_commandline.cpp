@@ -6,6 +6,7 @@
 #include "converter/commandline.h"
 #include "windowtest.h"
 
+#include <QLayout>
 #include <QProcess>
 
 #include <cstdio>
@@ -23,14 +24,10 @@ int describeWindow()
 {
     MessageBox::setAnswering(true);
     MainWindow window;
-    QStringList shown{window.windowTitle()};
-    for (QLabel *label : window.statusBar()->findChildren<QLabel *>())
-        if (label->objectName().isEmpty() && shown.size() < 3)
-            shown << label->text();
-    int enabled = 0;
-    for (const char *name : {"actionNew", "actionSave", "actionSaveAs", "actionClose"})
-        enabled += child<QAction>(&window, name)->isEnabled();
-    shown << QString::number(enabled);
+    window.statusBar()->layout()->activate(); // the labels in their places
+    const QStringList labels = statusLabels(&window);
+    QStringList shown{window.windowTitle(), labels.value(0), labels.value(1),
+                      QString::number(enabledActions(&window))};
     auto *table = child<QTableWidget>(&window, "tableFile");
     for (int row = 0; row < table->rowCount(); ++row)
         shown << table->item(row, 0)->text();

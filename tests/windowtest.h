@@ -69,6 +69,28 @@ inline void deliverLanguageChange()
         QCoreApplication::sendPostedEvents();
 }
 
+// The window's own status labels carry no object name; left to right: the
+// entry count, the path, the file split.
+inline QStringList statusLabels(const QWidget *window)
+{
+    QList<QLabel *> labels = window->findChild<QStatusBar *>()->findChildren<QLabel *>();
+    labels.removeIf([](QLabel *label) { return !label->objectName().isEmpty(); });
+    std::sort(labels.begin(), labels.end(), [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
+    QStringList texts;
+    for (QLabel *label : labels)
+        texts << label->text();
+    return texts;
+}
+
+// New, Save, Save as and Close, which a document enables together.
+inline int enabledActions(QObject *window)
+{
+    int enabled = 0;
+    for (const char *name : {"actionNew", "actionSave", "actionSaveAs", "actionClose"})
+        enabled += child<QAction>(window, name)->isEnabled();
+    return enabled;
+}
+
 // A main window in a scratch working folder, started with `settings` as its
 // settings file when they are given; shown and active unless a test needs the
 // geometry that the window gave itself, before the platform has had a say.
@@ -246,27 +268,8 @@ public:
         return result;
     }
 
-    // The window's own status labels carry no object name; left to right:
-    // the entry count, the path, the file split.
-    QStringList statusLabels() const
-    {
-        QList<QLabel *> labels = window->statusBar()->findChildren<QLabel *>();
-        labels.removeIf([](QLabel *label) { return !label->objectName().isEmpty(); });
-        std::sort(labels.begin(), labels.end(),
-                  [](QLabel *a, QLabel *b) { return a->x() < b->x(); });
-        QStringList texts;
-        for (QLabel *label : labels)
-            texts << label->text();
-        return texts;
-    }
-
-    int enabledActions() const
-    {
-        int enabled = 0;
-        for (const char *name : {"actionNew", "actionSave", "actionSaveAs", "actionClose"})
-            enabled += child<QAction>(window, name)->isEnabled();
-        return enabled;
-    }
+    QStringList statusLabels() const { return WindowTest::statusLabels(window); }
+    int enabledActions() const { return WindowTest::enabledActions(window); }
 
     // Rows as an import leaves them: there, without a marker in the title.
     void importRows(const QStringList &titles)
