@@ -51,7 +51,6 @@ private slots:
     void cleanup() { checkAnswersUsed(); }
     void steps_data();
     void steps();
-    void kindBesideText();
     void drag_data();
     void drag();
     void fileSplit_data();
@@ -244,6 +243,14 @@ void TestEditing::steps_data()
            "radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, stale, "done",
            jnWritten + ";radio1.pls=open/LIST.PLS;radio2.pls=open/LIST.PLS");
 
+    // A language change rewrites the Type texts; the click and the save read
+    // the kind kept beside them.
+    addRow("save: the kind, not the Type text, is read",
+           jn + "retype 0 Rundfunk; retype 1 Fernsehen; save radio.pls; type ||; click 1", "",
+           "Jazz|http://jazz.example/stream|Rundfunk|1,News|udp://239.0.0.1:1234|Fernsehen|2",
+           "radio.pls - Kestrelpad", "2", "Undo Add|Redo", "News|udp://239.0.0.1:1234|TV#2", "",
+           "done", jnWritten);
+
     // Duplicate addresses and sorting.
     addRow("duplicates of an open, marked and counted", "open dupes.pls", "", dupes,
            "dupes.pls - Kestrelpad", "5", "Undo|Redo", none, "", "2 duplicate address(es)", "");
@@ -413,26 +420,6 @@ void TestEditing::steps()
             QCOMPARE(titles.join(','), expected);
         }
     }
-}
-
-// A language change rewrites the Type texts; the click and the save read the
-// kind kept beside them.
-void TestEditing::kindBesideText()
-{
-    Editor editor;
-    editor.add("Jazz", "http://jazz.example/stream");
-    editor.add("News", "udp://239.0.0.1:1234", true);
-    editor.table()->item(0, PlaylistTable::TypeColumn)->setText("Rundfunk");
-    editor.table()->item(1, PlaylistTable::TypeColumn)->setText("Fernsehen");
-    for (int row : {0, 1}) {
-        editor.typeCombo()->setCurrentIndex(1 - row); // the click has to set it
-        editor.clickRow(row);
-        QCOMPARE(editor.titleEdit()->text() + '|' + editor.entryId() + '|' +
-                     QString::number(editor.typeCombo()->currentIndex()),
-                 row == 0 ? "Jazz|1|0" : "News|2|1");
-    }
-    editor.step("save radio.pls");
-    QCOMPARE(bytesOf(editor.path("radio.pls")), bytesOf(TEST_DATA_DIR "/written/jazz-news.pls"));
 }
 
 // A drag of a row, or with "block" of it and the one below, onto a row at

@@ -181,7 +181,8 @@ public:
     // <text>", "focus <widget>", "save <name>" (Ctrl+S, its dialog answered),
     // "dialog <name>[|<filter>]" (the answer to a Save as dialog to come, "-"
     // to cancel it, with the filter it reports if not the one offered), "copy
-    // <file> <name>" (the file of an older list), or a command for run().
+    // <file> <name>" (the file of an older list), "retype <row> <text>" (its
+    // Type text), or a command for run().
     void step(const QString &step)
     {
         const QString verb = step.section(' ', 0, 0), argument = step.section(' ', 1);
@@ -240,6 +241,10 @@ public:
             FileDialog::setNextAnswer(path(fields[0]), fields[1]);
         } else if (verb == "dialog") {
             FileDialog::setNextAnswer(argument == "-" ? QString() : path(argument));
+        } else if (verb == "retype") { // as a language change rewrites a Type text
+            table()
+                ->item(argument.section(' ', 0, 0).toInt(), PlaylistTable::TypeColumn)
+                ->setText(argument.section(' ', 1));
         } else if (verb == "copy") {
             QVERIFY(QFile::copy(path(argument.section(' ', 0, 0)), path(argument.section(' ', 1))));
         } else {
