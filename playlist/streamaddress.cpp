@@ -62,8 +62,11 @@ QString duplicateKey(QStringView address)
 {
     const QString text = address.trimmed().toString();
     const QUrl url(text);
-    if (!url.isValid())
-        return text;
+    return url.isValid() ? duplicateUrlKey(url) : text;
+}
+
+QString duplicateUrlKey(const QUrl &url)
+{
     QUrl::FormattingOptions options = QUrl::FullyEncoded | QUrl::StripTrailingSlash;
     if (url.port() == 80 && url.scheme() == QLatin1String("http"))
         options |= QUrl::RemovePort;

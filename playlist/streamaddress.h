@@ -32,6 +32,9 @@ bool isWritableUrl(const QUrl &url);
 // and host in lower case, without the scheme's default port (80 for http)
 // and without a trailing "/". An address QUrl cannot read is its own key.
 QString duplicateKey(QStringView address);
+// The same key from the QUrl of a valid address, for a caller that has
+// already parsed it: duplicateKey(url.toString()) == duplicateUrlKey(url).
+QString duplicateUrlKey(const QUrl &url);
 
 } // namespace kestrel
 
