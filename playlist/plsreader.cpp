@@ -26,13 +26,6 @@ QStringView keyPart(QStringView line)
     return equals < 0 ? line : line.first(equals);
 }
 
-// The text after a line's first "=", or the whole line when it has none.
-QStringView valuePart(QStringView line)
-{
-    const qsizetype equals = indexOfEquals(line);
-    return equals < 0 ? line : line.sliced(equals + 1);
-}
-
 bool isAscii(QStringView line)
 {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -72,12 +65,16 @@ bool isTvMarker(QStringView line)
     return false;
 }
 
-// Only a line that begins with "l" in either case, or with a character
+// Only a line whose first two characters are "l" and "i" in either case, or
 // outside ASCII, can begin with "listtype" without regard to case; any other
-// line need not be decoded to know that it is no marker.
-bool mayBeTvMarker(char16_t first)
+// line (a Length line, say) need not be decoded to know that it is no marker.
+bool mayBeTvMarker(const kestrel::PlaylistLines &lines, kestrel::LineSpan span)
 {
-    return first >= 0x80 || (first | 0x20) == u'l';
+    if (span.size < 2)
+        return false;
+    const char16_t first = lines.firstUnit(span);
+    const char16_t second = lines.firstUnit(kestrel::LineSpan{span.start + 1, span.size - 1});
+    return (first >= 0x80 || (first | 0x20) == u'l') && (second >= 0x80 || (second | 0x20) == u'i');
 }
 
 // What a line begins with decides whether it is a comment, a File line or a
@@ -92,12 +89,21 @@ bool mayBeKeyLine(char16_t first)
     return first == u'#' || first == u';' || lower == u'f' || lower == u't';
 }
 
+// Where the text after a line's first "=" lies, or the whole line without one.
+kestrel::LineSpan valueSpan(const kestrel::PlaylistLines &lines, kestrel::LineSpan span)
+{
+    const kestrel::LineSpan key = lines.prefixBefore(span, '=');
+    return key.size == span.size
+               ? span
+               : kestrel::LineSpan{key.start + key.size + 1, span.size - key.size - 1};
+}
+
 // Tabs anywhere in the address are dropped before it is trimmed. Trimming
 // the value first gives the same text, since what a tab uncovers at either
 // end is white space, and spares a copy for every address without tabs.
-QString addressOf(QStringView fileLine)
+QString addressOf(const kestrel::PlaylistLines &lines, kestrel::LineSpan fileLine, QString *buffer)
 {
-    QString address = valuePart(fileLine).trimmed().toString();
+    QString address = lines.decode(valueSpan(lines, fileLine), buffer).trimmed().toString();
     if (std::find(address.cbegin(), address.cend(), u'\t') != address.cend()) {
         address.remove(u'\t');
         address = std::move(address).trimmed();
@@ -257,18 +263,19 @@ void plsFile::readBytes(QByteArray data)
     // Hand-made files lose or misnumber a Title line now and then; the
     // station is still there, only without a name.
     m_entries.reserve(m_entries.size() + fileLines.size());
-    QString fileBuffer, titleBuffer, nextBuffer;
+    QString valueBuffer, nextBuffer;
     for (const kestrel::LineSpan fileSpan : std::as_const(fileLines)) {
-        const QStringView fileLine = lines.decode(fileSpan, &fileBuffer);
-        const TitleLine *title = titleFor(titles, fileLine);
+        // The title is found by the File line's key alone.
+        const TitleLine *title =
+            titleFor(titles, lines.decode(lines.prefixBefore(fileSpan, '='), &keyBuffer));
         Entry entry;
         // Empty rather than null, as an empty Title line gives it, so that
         // the entry compares equal to itself once saved and read back.
-        entry.title = title
-                          ? valuePart(lines.decode(title->line, &titleBuffer)).trimmed().toString()
-                          : QStringLiteral("");
-        entry.url = kestrel::addressUrl(addressOf(fileLine));
-        entry.type = title && mayBeTvMarker(lines.firstUnit(title->next)) &&
+        entry.title =
+            title ? lines.decode(valueSpan(lines, title->line), &valueBuffer).trimmed().toString()
+                  : QStringLiteral("");
+        entry.url = kestrel::addressUrl(addressOf(lines, fileSpan, &valueBuffer));
+        entry.type = title && mayBeTvMarker(lines, title->next) &&
                              isTvMarker(lines.decode(title->next, &nextBuffer))
                          ? 2
                          : 1;
