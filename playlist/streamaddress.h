@@ -33,8 +33,9 @@ bool isWritableUrl(const QUrl &url);
 // and without a trailing "/". An address QUrl cannot read is its own key.
 QString duplicateKey(QStringView address);
 // The same key from the QUrl of a valid address, for a caller that has
-// already parsed it: duplicateKey(url.toString()) == duplicateUrlKey(url).
-QString duplicateUrlKey(const QUrl &url);
+// already parsed it, and its text as url.toString() gives it:
+// duplicateKey(text) == duplicateUrlKey(url, text).
+QString duplicateUrlKey(const QUrl &url, const QString &text);
 
 } // namespace kestrel
 
