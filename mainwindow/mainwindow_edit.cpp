@@ -225,7 +225,7 @@ void MainWindow::addTableRow(const QString &title, const QString &address, bool 
 {
     if (!isStreamAddress(address))
         return;
-    pushStep(new InsertRows(m_rowTable, m_rowTable->count(), {Row{title, address, radio}},
+    pushStep(new InsertRows(m_rowTable, m_rowTable->count(), {Row{title, address, radio, {}}},
                             QString::fromLatin1(QT_TR_NOOP("Add"))));
 }
 
@@ -236,6 +236,6 @@ void MainWindow::updateCurrentRow(const QString &title, const QString &address, 
     const int row = ui->tableFile->currentRow();
     if (row < 0)
         return;
-    pushStep(new ChangeRow(m_rowTable, row, Row{title, address, radio},
+    pushStep(new ChangeRow(m_rowTable, row, Row{title, address, radio, {}},
                            QString::fromLatin1(QT_TR_NOOP("Change"))));
 }

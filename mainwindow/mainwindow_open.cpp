@@ -6,6 +6,7 @@
 #include "mainwindow/rowtable.h"
 #include "playlist/m3ufile.h"
 #include "playlist/plsfile.h"
+#include "playlist/streamaddress.h"
 #include "playlist/xspffile.h"
 #include "ui/ui_mainwindow.h"
 
@@ -68,14 +69,26 @@ QString skippedMessage(int count)
 
 // The rows for a file's entries, in file order. The reader's list goes
 // first, so that the entries are not held twice while the table fills.
+// Whether the radio-box plays an address, and its duplicate key, come from
+// the QUrl that the reader built: reading each address with QUrl twice more
+// would take longer than the read itself. An address that it does not play
+// gets no key.
 template<typename File, typename IsRadio> QList<Row> takeRows(File *reader, IsRadio isRadio)
 {
     const auto entries = reader->entries();
     reader->clearEntries();
     QList<Row> rows;
     rows.reserve(entries.size());
-    for (const auto &entry : entries)
-        rows.append({entry.title, entry.url.toString(), isRadio(entry)});
+    for (const auto &entry : entries) {
+        Row row{entry.title, entry.url.toString(), isRadio(entry), QString()};
+        if (kestrel::isStreamUrl(entry.url)) {
+            row.key = kestrel::duplicateUrlKey(entry.url, row.address);
+            // Most addresses are their own key; one string then serves both.
+            if (row.key == row.address)
+                row.key = row.address;
+        }
+        rows.append(std::move(row));
+    }
     return rows;
 }
 
@@ -141,13 +154,14 @@ void MainWindow::importFile(const QString &path, Reader read)
         setModified();
 }
 
-// Rows whose address the radio-box cannot play are left out, and counted.
+// Rows whose address the radio-box cannot play are left out, and counted; a
+// row with a key is one already found playable.
 void MainWindow::appendRows(const QList<Row> &rows, bool undoable)
 {
     QList<Row> accepted;
     accepted.reserve(rows.size());
     for (const Row &row : rows) {
-        if (PlaylistTable::isStreamAddress(row.address))
+        if (!row.key.isEmpty() || PlaylistTable::isStreamAddress(row.address))
             accepted.append(row);
     }
     const int duplicates = m_duplicateCount;

@@ -112,7 +112,7 @@ void MainWindow::slotRemoveDuplicates()
     seen.reserve(rows);
     QList<int> later;
     for (int row = 0; row < rows; ++row) {
-        const QString key = kestrel::duplicateKey(cellText(ui->tableFile, row, UrlColumn));
+        const QString key = m_rowTable->duplicateKey(row);
         if (seen.contains(key))
             later.append(row);
         else
@@ -140,7 +140,7 @@ int MainWindow::markDuplicates()
     std::vector<int> other(size_t(rows), -1);
     int duplicates = 0;
     for (int row = 0; row < rows; ++row) {
-        const QString key = kestrel::duplicateKey(cellText(table, row, UrlColumn));
+        const QString key = m_rowTable->duplicateKey(row);
         const auto first = firstRow.constFind(key);
         if (first == firstRow.constEnd()) {
             firstRow.insert(key, row);

@@ -29,6 +29,9 @@ struct Row
     QString title;
     QString address;
     bool radio = true;
+    // The address's duplicate key when it is already known, from the QUrl a
+    // reader built or from the table; empty when it is still to be worked out.
+    QString key;
 };
 
 } // namespace PlaylistTable

@@ -1,6 +1,7 @@
 #include "mainwindow/rowtable.h"
 
 #include "mainwindow/mainwindow.h"
+#include "playlist/streamaddress.h"
 
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -14,6 +15,52 @@ QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
     return item ? item->text() : QString();
+}
+
+// The address cell keeps its duplicate key, since the marks are renewed after
+// every change of the rows and reading an address with QUrl is most of that
+// work. Any change of the text forgets the key.
+class AddressItem : public QTableWidgetItem
+{
+public:
+    static constexpr int ItemType = QTableWidgetItem::UserType + 1;
+
+    AddressItem(const QString &address, const QString &key)
+        : QTableWidgetItem(address, ItemType)
+        , m_key(key)
+    {}
+
+    void setData(int role, const QVariant &value) override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            m_key.clear();
+        QTableWidgetItem::setData(role, value);
+    }
+
+    // Empty while not worked out.
+    const QString &knownKey() const { return m_key; }
+
+    const QString &key() const
+    {
+        if (m_key.isEmpty()) {
+            const QString address = text();
+            m_key = kestrel::duplicateKey(address);
+            // Most addresses are their own key; one string then serves both.
+            if (m_key == address)
+                m_key = address;
+        }
+        return m_key;
+    }
+
+private:
+    mutable QString m_key;
+};
+
+const AddressItem *addressItem(const QTableWidget *table, int row)
+{
+    const QTableWidgetItem *item = table->item(row, UrlColumn);
+    return item && item->type() == AddressItem::ItemType ? static_cast<const AddressItem *>(item)
+                                                         : nullptr;
 }
 
 } // namespace
@@ -31,8 +78,17 @@ int RowTable::count() const
 Row RowTable::row(int index) const
 {
     const QTableWidgetItem *type = m_table->item(index, TypeColumn);
+    const AddressItem *address = addressItem(m_table, index);
     return Row{cellText(m_table, index, TitleColumn), cellText(m_table, index, UrlColumn),
-               !type || type->data(KindRole).toInt() != TV};
+               !type || type->data(KindRole).toInt() != TV,
+               address ? address->knownKey() : QString()};
+}
+
+QString RowTable::duplicateKey(int index) const
+{
+    if (const AddressItem *address = addressItem(m_table, index))
+        return address->key();
+    return kestrel::duplicateKey(cellText(m_table, index, UrlColumn));
 }
 
 QList<Row> RowTable::rows() const
@@ -59,7 +115,7 @@ void RowTable::fill(int first, const QList<Row> &rows)
             auto *type = new QTableWidgetItem(entry.radio ? radio : tv);
             type->setData(KindRole, entry.radio ? Radio : TV);
             m_table->setItem(first + i, TitleColumn, new QTableWidgetItem(entry.title));
-            m_table->setItem(first + i, UrlColumn, new QTableWidgetItem(entry.address));
+            m_table->setItem(first + i, UrlColumn, new AddressItem(entry.address, entry.key));
             m_table->setItem(first + i, TypeColumn, type);
         }
     }
@@ -113,7 +169,9 @@ void RowTable::set(int index, const Row &row)
         const QSignalBlocker quiet(m_table->model());
         for (int column : {TitleColumn, UrlColumn, TypeColumn}) {
             if (!m_table->item(index, column))
-                m_table->setItem(index, column, new QTableWidgetItem);
+                m_table->setItem(index, column,
+                                 column == UrlColumn ? new AddressItem({}, {})
+                                                     : new QTableWidgetItem);
         }
         m_table->item(index, TitleColumn)->setText(row.title);
         m_table->item(index, UrlColumn)->setText(row.address);

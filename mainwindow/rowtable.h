@@ -21,6 +21,9 @@ public:
     int count() const;
     PlaylistTable::Row row(int index) const;
     QList<PlaylistTable::Row> rows() const;
+    // The duplicate key of a row's address, worked out once per address text
+    // and kept with the row.
+    QString duplicateKey(int index) const;
 
     void insert(int at, const QList<PlaylistTable::Row> &rows);
     void remove(int first, int count);

@@ -93,10 +93,28 @@ char16_t PlaylistLines::at(qsizetype pos) const
     return m_encoding == Encoding::Utf16 ? m_text.at(pos).unicode() : uchar(m_bytes.at(pos));
 }
 
+// memchr straight away: QByteArray::indexOf() costs as much again in checks
+// and calls on the short lines of a playlist.
+qsizetype PlaylistLines::find(char c, qsizetype from, qsizetype end) const
+{
+    if (m_encoding == Encoding::Utf16)
+        return QStringView(m_text).first(end).indexOf(QLatin1Char(c), from);
+    if (from >= end)
+        return -1;
+    const char *const data = m_bytes.constData();
+    const void *found = std::memchr(data + from, c, size_t(end - from));
+    return found ? static_cast<const char *>(found) - data : -1;
+}
+
 qsizetype PlaylistLines::find(char c, qsizetype from) const
 {
-    return m_encoding == Encoding::Utf16 ? m_text.indexOf(QLatin1Char(c), from)
-                                         : m_bytes.indexOf(c, from);
+    return find(c, from, m_end);
+}
+
+LineSpan PlaylistLines::prefixBefore(LineSpan span, char c) const
+{
+    const qsizetype found = find(c, span.start, span.start + span.size);
+    return found < 0 ? span : LineSpan{span.start, found - span.start};
 }
 
 // Each separator's next position is searched for only once it has been

@@ -56,6 +56,9 @@ public:
     // The first unit of a line, a byte or a UTF-16 unit, before decoding; 0
     // for an empty line. An ASCII character stands for itself either way.
     char16_t firstUnit(LineSpan span) const { return span.size > 0 ? at(span.start) : 0; }
+    // The part of a line before its first c, an ASCII character, or the
+    // whole line without one; found without decoding.
+    LineSpan prefixBefore(LineSpan span, char c) const;
     // The file's size in the units of its spans.
     qsizetype size() const { return m_end; }
 
@@ -64,6 +67,7 @@ private:
 
     char16_t at(qsizetype pos) const;
     qsizetype find(char c, qsizetype from) const;
+    qsizetype find(char c, qsizetype from, qsizetype end) const;
     qsizetype nextPosition(char c, qsizetype *cache) const;
 
     // The file's bytes, or for UTF-16 its decoded text, never both.

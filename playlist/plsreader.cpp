@@ -4,39 +4,77 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <limits>
 
 namespace {
 
+// Qt 6.4's QStringView::indexOf(QChar) runs the general substring search, set
+// up anew for every call; a plain scan costs a fraction of it on the short
+// lines of a playlist.
+qsizetype indexOfEquals(QStringView line)
+{
+    const auto found = std::find(line.begin(), line.end(), u'=');
+    return found == line.end() ? -1 : found - line.begin();
+}
+
 // The text before a line's first "=", or the whole line when it has none.
 QStringView keyPart(QStringView line)
 {
-    const qsizetype equals = line.indexOf(u'=');
+    const qsizetype equals = indexOfEquals(line);
     return equals < 0 ? line : line.first(equals);
 }
 
-// The text after a line's first "=", or the whole line when it has none.
-QStringView valuePart(QStringView line)
+bool isAscii(QStringView line)
 {
-    const qsizetype equals = line.indexOf(u'=');
-    return equals < 0 ? line : line.sliced(equals + 1);
+    return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
+// A line that begins with "listtype" marks TV when "tv" is left in it once
+// every "listtype=" is taken out, all without regard to case.
 bool isTvMarker(QStringView line)
 {
-    if (!line.startsWith(QLatin1String("listtype"), Qt::CaseInsensitive))
+    if (!isAscii(line)) {
+        // Outside ASCII, Qt's case folding decides ("ſ" is an "s").
+        if (!line.startsWith(QLatin1String("listtype"), Qt::CaseInsensitive))
+            return false;
+        QString rest = line.toString();
+        rest.remove(QLatin1String("listtype="), Qt::CaseInsensitive);
+        return rest.contains(QLatin1String("tv"), Qt::CaseInsensitive);
+    }
+    // The same in ASCII without a copy: the occurrences are skipped from the
+    // left, without overlap, as QString::remove() takes them out, and a "t"
+    // before a skipped one still meets a "v" after it.
+    const QLatin1String marker("listtype=");
+    if (!kestrel::startsWithWord(line, QLatin1String("listtype")))
         return false;
-    QString rest = line.toString();
-    rest.remove(QLatin1String("listtype="), Qt::CaseInsensitive);
-    return rest.contains(QLatin1String("tv"), Qt::CaseInsensitive);
+    char16_t previous = 0;
+    for (qsizetype i = 0; i < line.size();) {
+        if (kestrel::startsWithWord(line.sliced(i), marker)) {
+            i += marker.size();
+            continue;
+        }
+        const char16_t lower = line[i].unicode() | 0x20;
+        if (previous == u't' && lower == u'v')
+            return true;
+        previous =
+            line[i].unicode() >= u'A' && line[i].unicode() <= u'Z' ? lower : line[i].unicode();
+        ++i;
+    }
+    return false;
 }
 
-// Only a line that begins with "l" in either case, or with a character
+// Only a line whose first two characters are "l" and "i" in either case, or
 // outside ASCII, can begin with "listtype" without regard to case; any other
-// line need not be decoded to know that it is no marker.
-bool mayBeTvMarker(char16_t first)
+// line (a Length line, say) need not be decoded to know that it is no marker.
+bool mayBeTvMarker(const kestrel::PlaylistLines &lines, kestrel::LineSpan span)
 {
-    return first >= 0x80 || (first | 0x20) == u'l';
+    if (span.size < 2)
+        return false;
+    const char16_t first = lines.firstUnit(span);
+    const char16_t second = lines.firstUnit(kestrel::LineSpan{span.start + 1, span.size - 1});
+    return (first >= 0x80 || (first | 0x20) == u'l') && (second >= 0x80 || (second | 0x20) == u'i');
 }
 
 // What a line begins with decides whether it is a comment, a File line or a
@@ -51,13 +89,22 @@ bool mayBeKeyLine(char16_t first)
     return first == u'#' || first == u';' || lower == u'f' || lower == u't';
 }
 
+// Where the text after a line's first "=" lies, or the whole line without one.
+kestrel::LineSpan valueSpan(const kestrel::PlaylistLines &lines, kestrel::LineSpan span)
+{
+    const kestrel::LineSpan key = lines.prefixBefore(span, '=');
+    return key.size == span.size
+               ? span
+               : kestrel::LineSpan{key.start + key.size + 1, span.size - key.size - 1};
+}
+
 // Tabs anywhere in the address are dropped before it is trimmed. Trimming
 // the value first gives the same text, since what a tab uncovers at either
 // end is white space, and spares a copy for every address without tabs.
-QString addressOf(QStringView fileLine)
+QString addressOf(const kestrel::PlaylistLines &lines, kestrel::LineSpan fileLine, QString *buffer)
 {
-    QString address = valuePart(fileLine).trimmed().toString();
-    if (address.contains(u'\t')) {
+    QString address = lines.decode(valueSpan(lines, fileLine), buffer).trimmed().toString();
+    if (std::find(address.cbegin(), address.cend(), u'\t') != address.cend()) {
         address.remove(u'\t');
         address = std::move(address).trimmed();
     }
@@ -190,39 +237,45 @@ void plsFile::readBytes(QByteArray data)
     TitleIndex titles(lines.size());
     QList<kestrel::LineSpan> fileLines;
     TitleLine *waitingForNext = nullptr;
+    QString keyBuffer;
     while (lines.skip()) {
+        const kestrel::LineSpan span = lines.lastSpan();
         if (waitingForNext) {
-            waitingForNext->next = lines.lastSpan();
+            waitingForNext->next = span;
             waitingForNext = nullptr;
         }
-        if (!mayBeKeyLine(lines.firstUnit(lines.lastSpan())))
+        if (!mayBeKeyLine(lines.firstUnit(span)))
             continue;
-        const QStringView start = lines.line().trimmed();
-        if (start.startsWith(u'#') || start.startsWith(u';'))
+        // The key before the first "=" tells all that this pass needs, a
+        // comment's "#" or ";" included, which can only come first; the
+        // value, a title in any script, is decoded only when it is read.
+        const kestrel::LineSpan keySpan = lines.prefixBefore(span, '=');
+        const QStringView key = lines.decode(keySpan, &keyBuffer).trimmed();
+        if (key.startsWith(u'#') || key.startsWith(u';'))
             continue;
-        if (kestrel::startsWithWord(start, QLatin1String("file")) && start.contains(u'=')) {
-            fileLines.append(lines.lastSpan());
+        if (kestrel::startsWithWord(key, QLatin1String("file")) && keySpan.size < span.size) {
+            fileLines.append(span);
             continue;
         }
-        const QStringView key = keyPart(start).trimmed();
         if (kestrel::startsWithWord(key, QLatin1String("title")))
-            waitingForNext = titles.addFirst(key, lines.lastSpan());
+            waitingForNext = titles.addFirst(key, span);
     }
     // Hand-made files lose or misnumber a Title line now and then; the
     // station is still there, only without a name.
     m_entries.reserve(m_entries.size() + fileLines.size());
-    QString fileBuffer, titleBuffer, nextBuffer;
+    QString valueBuffer, nextBuffer;
     for (const kestrel::LineSpan fileSpan : std::as_const(fileLines)) {
-        const QStringView fileLine = lines.decode(fileSpan, &fileBuffer);
-        const TitleLine *title = titleFor(titles, fileLine);
+        // The title is found by the File line's key alone.
+        const TitleLine *title =
+            titleFor(titles, lines.decode(lines.prefixBefore(fileSpan, '='), &keyBuffer));
         Entry entry;
         // Empty rather than null, as an empty Title line gives it, so that
         // the entry compares equal to itself once saved and read back.
-        entry.title = title
-                          ? valuePart(lines.decode(title->line, &titleBuffer)).trimmed().toString()
-                          : QStringLiteral("");
-        entry.url = kestrel::addressUrl(addressOf(fileLine));
-        entry.type = title && mayBeTvMarker(lines.firstUnit(title->next)) &&
+        entry.title =
+            title ? lines.decode(valueSpan(lines, title->line), &valueBuffer).trimmed().toString()
+                  : QStringLiteral("");
+        entry.url = kestrel::addressUrl(addressOf(lines, fileSpan, &valueBuffer));
+        entry.type = title && mayBeTvMarker(lines, title->next) &&
                              isTvMarker(lines.decode(title->next, &nextBuffer))
                          ? 2
                          : 1;

@@ -2,6 +2,8 @@
 
 #include "playlist/playlisttext.h"
 
+#include <algorithm>
+
 namespace kestrel {
 
 // QUrl takes a text before a colon for the scheme only when it is a scheme
@@ -56,14 +58,12 @@ bool isWritableUrl(const QUrl &url)
     return url.isValid() && !url.toString().isEmpty();
 }
 
+namespace {
+
 // QUrl already gives scheme and host in lower case; the port and the slash
 // are what stations write one way in one list and the other in the next.
-QString duplicateKey(QStringView address)
+QString urlKey(const QUrl &url)
 {
-    const QString text = address.trimmed().toString();
-    const QUrl url(text);
-    if (!url.isValid())
-        return text;
     QUrl::FormattingOptions options = QUrl::FullyEncoded | QUrl::StripTrailingSlash;
     if (url.port() == 80 && url.scheme() == QLatin1String("http"))
         options |= QUrl::RemovePort;
@@ -73,6 +73,30 @@ QString duplicateKey(QStringView address)
         !url.hasFragment())
         key.chop(1);
     return key;
+}
+
+} // namespace
+
+QString duplicateKey(QStringView address)
+{
+    const QString text = address.trimmed().toString();
+    const QUrl url(text);
+    return url.isValid() ? urlKey(url) : text;
+}
+
+// Most addresses are already their own key, and QUrl takes as long to write
+// one out again as to read it. A text of letters, digits and "-._~/:" alone
+// has nothing that full encoding would change (no "%", no space, nothing
+// outside ASCII, no query), nor a trailing slash to strip; only a port of 80
+// is left to look at. The tests hold this to urlKey()'s answers.
+QString duplicateUrlKey(const QUrl &url, const QString &text)
+{
+    const bool plain = !text.endsWith(u'/') && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
+               u == u'-' || u == u'.' || u == u'_' || u == u'~' || u == u'/' || u == u':';
+    });
+    return plain && url.port() != 80 ? text : urlKey(url);
 }
 
 } // namespace kestrel

@@ -32,6 +32,10 @@ bool isWritableUrl(const QUrl &url);
 // and host in lower case, without the scheme's default port (80 for http)
 // and without a trailing "/". An address QUrl cannot read is its own key.
 QString duplicateKey(QStringView address);
+// The same key from the QUrl of a valid address, for a caller that has
+// already parsed it, and its text as url.toString() gives it:
+// duplicateKey(text) == duplicateUrlKey(url, text).
+QString duplicateUrlKey(const QUrl &url, const QString &text);
 
 } // namespace kestrel
 

@@ -292,13 +292,15 @@ void TestPlaylists::replaysFuzzCorpus()
 
 // The address test looks at the scheme without parsing the address, and
 // must answer as QUrl would: for odd cases, then for random short strings of
-// the characters that matter to a scheme.
+// the characters that matter to a scheme. So must the duplicate key that the
+// window takes from a reader's QUrl and its text.
 void TestPlaylists::addressTestAgreesWithQUrl()
 {
     QStringList addresses =
         QString("http://a.example/live|HTTP://A.EXAMPLE/|uDp://239.0.0.1:1234|"
                 "http:|https://a/| http://a/|ht tp://a/|http?://a/|#http://a/|"
-                "http://[::1|udp://%zz/|http\u0131://a/|\uff48ttp://a/|http%3A//a/|")
+                "http://[::1|udp://%zz/|http\u0131://a/|\uff48ttp://a/|http%3A//a/|"
+                "http://a.example:80/Live|udp://a:80/x|http://a:8000|http://a/~b/c.d-e_f|")
             .split(u'|');
     const QString alphabet = "hHtTpPuUdD:/?#%[]@ .+-1x\u0127\u212a\u0131";
     QRandomGenerator rng(1234);
@@ -312,6 +314,9 @@ void TestPlaylists::addressTestAgreesWithQUrl()
         const QString scheme = QUrl(text.trimmed()).scheme();
         QVERIFY2(kestrel::hasStreamScheme(text) == (scheme == "http" || scheme == "udp"),
                  qPrintable(text));
+        const QUrl url(text.trimmed());
+        if (url.isValid())
+            QCOMPARE(kestrel::duplicateUrlKey(url, url.toString()), kestrel::duplicateKey(text));
     }
 }
 
