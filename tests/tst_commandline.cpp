@@ -69,6 +69,8 @@ void TestCommandLine::run_data()
            "OUT.PLS - Kestrelpad|2|%1/OUT.PLS|0|" + news, "", "OUT.PLS=news.pls");
     addRow("window: output without input", QStringList{"-o", "out.pls"}, 0, "Kestrelpad|0||0",
            "Nothing written: -o needs playlist files after -i.\n", "");
+    addRow("window: -o with no name after it", QStringList{"-o"}, 0, "Kestrelpad|0||0",
+           noName + '\n', "");
     addRow("window: inputs end at the next option", QStringList{"-i", "jazz.pls", "-x", "LIST.PLS"},
            0, jazzWindow, "", "");
     addRow("window: output that is no PLS file", QStringList{"-i", "jazz.pls", "-o", "out.m3u"}, 0,

@@ -135,6 +135,11 @@ void TestEditing::steps_data()
            "leditTitle; Ctrl+Z",
            "", jazz, jazzTitle, "2", "Undo|Redo Add", "City News TV|udp://239.0.0.1:1234|TV#2", "",
            "done", "");
+    addRow("a drop of several files taken back and done again",
+           "open jazz.pls; drop news.m3u LIST.PLS; Ctrl+Z; Ctrl+Y", "",
+           "Jazz Lounge,City News TV*,Morning Talk,Evening Talk,Classic Hour", changed, "5",
+           "Undo Drop|Redo", "Classic Hour|http://classic.example.net/stream.mp3|Radio#5", "",
+           "done", "");
     addRow("New forgets the history", "add A|http://a/; actionNew", "Discard", "", "Kestrelpad",
            "0", "Undo|Redo", none, question, "", "");
     addRow("No keeps several rows, Yes deletes them, after one question",
@@ -270,9 +275,10 @@ void TestEditing::steps_data()
     addRow("sorted by title, numbers in numeric order", "open dupes.pls; click 1; actionSortTitle",
            "", "Äther!5,Station 2!4,station 9*,Station 10!2,Zeit!1", "* dupes.pls - Kestrelpad",
            "5", "Undo Sort|Redo", "station 9|udp://239.0.0.9:1234|TV#3", "", dupeStatus, "");
-    addRow("sorted by address", "open dupes.pls; actionSortAddress", "",
+    addRow("sorted by address; the first row, current, followed through undo and redo",
+           "open dupes.pls; click 0; actionSortAddress; Ctrl+Z; Ctrl+Y", "",
            "Zeit!2,Äther!1,Station 10!4,Station 2!3,station 9*", "* dupes.pls - Kestrelpad", "5",
-           "Undo Sort|Redo", none, "", dupeStatus, "");
+           "Undo Sort|Redo", "Station 10|http://radio.example/live/|Radio#3", "", dupeStatus, "");
     addRow("TV after Radio, and the order taken back",
            "open dupes.pls; actionSortType; Ctrl+Z; Ctrl+Y", "",
            "Station 10!2,Station 2!1,Äther!4,Zeit!3,station 9*", "* dupes.pls - Kestrelpad", "5",

@@ -131,6 +131,9 @@ void TestForm::form()
     QCOMPARE(actual, expected);
     QCOMPARE(child<QAction>(editor.window, "actionQuit")->toolTip(), QStringLiteral("quit"));
     QCOMPARE(editor.table()->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // A dragged row shows where it goes as a line between rows, not a frame
+    // around a row that it would seem to replace.
+    QVERIFY(!editor.table()->dragDropOverwriteMode());
 
     // The program's icon, compiled in and stored uncompressed.
     QCOMPARE(QResource(":/images/program.png").compressionAlgorithm(), QResource::NoCompression);

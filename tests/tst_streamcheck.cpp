@@ -138,9 +138,12 @@ void TestStreamCheck::windowChecksWhileEditing()
     QCOMPARE(e.table()->rowCount(), 20);
     e.window->streamChecker()->setTimeout(3000);
     auto *progress = e.window->statusBar()->findChild<QProgressBar *>();
+    auto *check = child<QAction>(e.window, "actionCheckStreams");
+    e.step("save radio.pls");
 
     e.run("Ctrl+T");
     QVERIFY(progress->isVisible());
+    QVERIFY(!check->isEnabled());
     QCOMPARE(progress->text(), "0 of 20 checked");
     QTRY_VERIFY_WITH_TIMEOUT(m_server.openConnections() >= 2, 5000);
     e.clickRow(0);
@@ -149,6 +152,7 @@ void TestStreamCheck::windowChecksWhileEditing()
     e.clickRow(1);
     e.run("btnDelete");
     QTRY_VERIFY_WITH_TIMEOUT(!progress->isVisible(), 10000);
+    QVERIFY(check->isEnabled());
 
     QCOMPARE(e.status(), "19 checked: 13 answer, 4 dead, 2 unknown");
     QCOMPARE(e.rows().mid(0, 4).replaceInStrings(QRegularExpression("\\|.*"), ""),
@@ -184,6 +188,10 @@ void TestStreamCheck::windowChecksWhileEditing()
     e.run("actionUndo");
     QCOMPARE(e.table()->rowCount(), 19);
     QCOMPARE(verdictOf(e, 4), 3);
+    // Back at the saved rows, the names filled in are still unsaved.
+    for (int step = 0; step < 3; ++step)
+        e.run("actionUndo");
+    QCOMPARE(e.title(), "* radio.pls - Kestrelpad");
 }
 
 void TestStreamCheck::windowCancels()
