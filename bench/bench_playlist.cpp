@@ -82,62 +82,56 @@ qsizetype readFormat(Format format, const QString &path)
     return 0;
 }
 
-// Reported time: the read alone in processor time, the object's destruction
-// included.
-// Counters: the baseline on the same file, and the read as a multiple of it.
-void BM_Read(benchmark::State &state, Format format)
+// Times `work` in processor time, in turns with the baseline on `path`, and
+// reports the work alone as the iteration's time; the counters give the
+// baseline and the work as a multiple of it.
+template<class Work>
+void timeAgainstBaseline(benchmark::State &state, const QString &path, Work work)
 {
-    const QString path = sampleFile(format, int(state.range(0)));
-    qint64 reading = 0;
+    qint64 spentInWork = 0;
     qint64 baseline = 0;
     for (auto _ : state) {
         qint64 start = cpuNow();
         benchmark::DoNotOptimize(baselineOnce(path));
         baseline += cpuNow() - start;
         start = cpuNow();
-        if (readFormat(format, path) != state.range(0))
-            state.SkipWithError("the sample was not read completely");
+        work();
         const qint64 spent = cpuNow() - start;
-        reading += spent;
+        spentInWork += spent;
         state.SetIterationTime(double(spent) / 1e9);
     }
     state.counters["baseline_ms"] = double(baseline) / double(state.iterations()) / 1e6;
-    state.counters["x_baseline"] = double(reading) / double(baseline);
+    state.counters["x_baseline"] = double(spentInWork) / double(baseline);
+}
+
+// Reported time: the read alone, the object's destruction included.
+void BM_Read(benchmark::State &state, Format format)
+{
+    const QString path = sampleFile(format, int(state.range(0)));
+    timeAgainstBaseline(state, path, [&] {
+        if (readFormat(format, path) != state.range(0))
+            state.SkipWithError("the sample was not read completely");
+    });
     state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
 }
 
 // Reported time: the QUrls of every address of the M3U sample built from
-// their texts and destroyed again, in processor time; the texts are made
-// before. Every reader must build them, so this is the part of a read that
-// no reader can cut. `shared` builds them as the readers do, with the scheme's
-// text shared. Counters as BM_Read's, against the same M3U file.
+// their texts and destroyed again; the texts are made before. Every reader
+// must build them, so this is the part of a read that no reader can cut.
+// `shared` builds them as the readers do, with the scheme's text shared.
 void BM_BuildUrls(benchmark::State &state, bool shared)
 {
     const int count = int(state.range(0));
-    const QString path = sampleFile(M3u, count);
     QStringList texts;
     for (const plsFile::Entry &entry : bench::makeEntries(count))
         texts.append(entry.url.toString());
-    qint64 building = 0;
-    qint64 baseline = 0;
-    for (auto _ : state) {
-        qint64 start = cpuNow();
-        benchmark::DoNotOptimize(baselineOnce(path));
-        baseline += cpuNow() - start;
-        start = cpuNow();
-        {
-            QList<QUrl> urls;
-            urls.reserve(texts.size());
-            for (const QString &text : std::as_const(texts))
-                urls.append(shared ? kestrel::addressUrl(text) : QUrl(text));
-            benchmark::DoNotOptimize(urls.data());
-        }
-        const qint64 spent = cpuNow() - start;
-        building += spent;
-        state.SetIterationTime(double(spent) / 1e9);
-    }
-    state.counters["baseline_ms"] = double(baseline) / double(state.iterations()) / 1e6;
-    state.counters["x_baseline"] = double(building) / double(baseline);
+    timeAgainstBaseline(state, sampleFile(M3u, count), [&] {
+        QList<QUrl> urls;
+        urls.reserve(texts.size());
+        for (const QString &text : std::as_const(texts))
+            urls.append(shared ? kestrel::addressUrl(text) : QUrl(text));
+        benchmark::DoNotOptimize(urls.data());
+    });
 }
 
 template<class File, class Save>
