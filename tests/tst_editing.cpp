@@ -106,9 +106,6 @@ void TestEditing::steps_data()
     addRow("change without current row, or to https, refused",
            "open jazz.pls; type X|http://x/|TV; btnEdit; click 0; type A2|https://a/|TV; btnEdit",
            "Ok", jazz, jazzTitle, "2", "Undo|Redo", "A2|https://a/|TV#1", BadAddress, "done", "");
-    addRow("delete by Del key", "open jazz.pls; click 1; Del", "", "Jazz Lounge", changed, "1",
-           "Undo Delete|Redo", "Jazz Lounge|http://jazz.example.org:8000/live|Radio#1", "", "done",
-           "");
     addRow("delete a row moved by the keyboard",
            "open jazz.pls; add D|http://d/; click 2; up; Ctrl+Down; btnDelete", "", "Jazz Lounge,D",
            changed, "2", "Undo Delete|Redo", "D|http://d/|Radio#2", "", "done", "");
@@ -116,7 +113,7 @@ void TestEditing::steps_data()
            jazzTitle, "2", "Undo|Redo", none, "", "done", "");
     addRow("deleting every row clears the editor",
            "open jazz.pls; click 0; Del; Del; Ctrl+S; btnDelete", "", "", jazzTitle, "0",
-           "Undo Delete|Redo", "||TV#", "", "done", "jazz.pls=");
+           "Undo Delete|Redo", "||TV#", "", "done", "jazz.pls=pls/written/empty/radio.pls");
 
     // Undo and Redo over every change of the rows and across opens and saves.
     addRow("Add, Change, Delete taken back and done again",
@@ -124,11 +121,11 @@ void TestEditing::steps_data()
            "click 1; Del; Ctrl+Z; Ctrl+Z; Ctrl+Shift+Z",
            "", "A2,B*", "* Kestrelpad", "2", "Undo Change|Redo Delete", "A2|http://a2/|Radio#1", "",
            "", "");
-    addRow(
-        "across a save: the marker comes and goes",
-        "add A|http://a/; add B|http://b/; save list.pls; Ctrl+Z; Ctrl+Z; Ctrl+Y; Ctrl+Y; Ctrl+Z",
-        "", "A", "* list.pls - Kestrelpad", "1", "Undo Add|Redo Add", "A|http://a/|Radio#1", "",
-        "done", "list.pls=A,B");
+    addRow("across a save: the marker comes and goes",
+           "add A|http://a/; add B|udp://239.0.0.2:5000|TV; save list.pls; Ctrl+Z; Ctrl+Z; Ctrl+Y; "
+           "Ctrl+Y; Ctrl+Z",
+           "", "A", "* list.pls - Kestrelpad", "1", "Undo Add|Redo Add", "A|http://a/|Radio#1", "",
+           "done", "list.pls=written/a-b.pls");
     addRow("one drop is one step; Ctrl+Z in a field with nothing typed; no marker at the opened "
            "document",
            "open jazz.pls; drop news.m3u LIST.PLS; Ctrl+Z; add X|http://x/; click 0; focus "
@@ -169,8 +166,7 @@ void TestEditing::steps_data()
     addRow("Delete and Save leave hidden rows alone",
            jazzNews + "click 0; shift 3; find talk; btnDelete; Ctrl+S", "Yes",
            "-Jazz Lounge,-City News TV*", jazzTitle, "0 of 2 entries|2 entries, 1 file",
-           "Undo Delete|Redo", "||TV#", "Delete 2 entries?", "done",
-           "jazz.pls=Jazz Lounge,City News TV");
+           "Undo Delete|Redo", "||TV#", "Delete 2 entries?", "done", "jazz.pls=written/jazz.pls");
 
     // The question about unsaved rows before New, Close and Quit: the rows
     // stay when the save they asked for did not happen, and the settings are
@@ -184,18 +180,17 @@ void TestEditing::steps_data()
            "Save,Save,Ok,Cancel,Cancel", "A,B*", "* Kestrelpad", "2", "Undo Add|Redo", bShown,
            question + '|' + question + '|' + CannotOpen + '|' + question + '|' + question, "", "");
     addRow("New, Save to its file", listAB + "Ctrl+N", "Save", "", "Kestrelpad", "0", "Undo|Redo",
-           "||TV#", question, "done", "list.pls=A,B");
+           "||TV#", question, "done", "list.pls=written/a-b.pls");
     // A document whose folder is a file: a name that cannot be written.
     addRow("New, Save fails", "drop news.m3u/list.pls; " + ab + "Ctrl+N", "Ok,Save,Ok", "A,B*",
            "* list.pls - Kestrelpad", "2", "Undo Add|Redo", bShown,
            gone + '|' + question + '|' + CannotOpen, "", "");
     addRow("Close, Save as", ab + "dialog new.pls; actionClose", "Save", "", "Kestrelpad", "0|",
-           "Undo|Redo", "||TV#", question, "done", "new.pls=A,B");
-    addRow("Quit, nothing loaded", "Ctrl+Q", "", "", "closed", "0", "Undo|Redo", none, "", "", "");
+           "Undo|Redo", "||TV#", question, "done", "new.pls=written/a-b.pls");
     addRow("Quit, saved, unchanged", listAB + "Ctrl+S; btnQuit", "", "A,B*", "closed", "2",
-           "Undo Add|Redo", bShown, "", "done", "list.pls=A,B");
+           "Undo Add|Redo", bShown, "", "done", "list.pls=written/a-b.pls");
     addRow("Quit, Save", listAB + "Ctrl+Q", "Save", "", "closed", "0", "Undo|Redo", "||TV#",
-           question, "done", "list.pls=A,B");
+           question, "done", "list.pls=written/a-b.pls");
     addRow("Quit asks about imports", "open news.m3u; Ctrl+Q", "Discard", "", "closed", "0",
            "Undo|Redo", none, question, "done", "");
 
@@ -227,7 +222,7 @@ void TestEditing::steps_data()
            "News|udp://239.0.0.1:1234|TV; dialog news.m3u/radio; actionSaveAs; dialog -; "
            "actionSaveAs",
            "Ok", jnRows, "* radio.pls - Kestrelpad", "2", "Undo Add|Redo", jnShown, CannotOpen,
-           "done", "folder.m3u/radio.pls=Jazz");
+           "done", "folder.m3u/radio.pls=written/jazz-alone.pls");
     addRow("save: an entry too long", jn + "add " + endless + "; save radio", "Ok",
            jnRows + ",Endless", "* Kestrelpad", "3|3 entries, one too long for the radio-box",
            "Undo Add|Redo", endless + "|Radio#", "An entry is too long for the radio-box!", "",
@@ -344,9 +339,6 @@ void TestEditing::steps()
     QFETCH(QString, title);
     QFETCH(QString, labels);
     QFETCH(QString, undo);
-    QFETCH(QString, shown);
-    QFETCH(QString, boxes);
-    QFETCH(QString, status);
     QFETCH(QString, saved);
 
     Editor editor;
@@ -382,9 +374,9 @@ void TestEditing::steps()
                  child<QAction>(editor.window, "actionRedo")->text(),
              undo);
     QCOMPARE(child<QAction>(editor.window, "actionUndo")->isEnabled(), undo.startsWith("Undo "));
-    QCOMPARE(editor.titleEdit()->text() + '|' + editor.urlEdit()->text() + '|' +
-                 editor.typeCombo()->currentText() + '#' + editor.entryId(),
-             shown);
+    QTEST(editor.titleEdit()->text() + '|' + editor.urlEdit()->text() + '|' +
+              editor.typeCombo()->currentText() + '#' + editor.entryId(),
+          "shown");
     QStringList texts;
     for (const MessageBox::Shown &box : MessageBox::takeShown()) {
         texts << box.text;
@@ -401,8 +393,8 @@ void TestEditing::steps()
             QVERIFY(box.title == "Kestrelpad" && box.icon == QMessageBox::Critical &&
                     box.buttons == QMessageBox::Ok && box.hasParent);
     }
-    QCOMPARE(texts.join('|'), boxes);
-    QCOMPARE(editor.status(), status);
+    QTEST(texts.join('|'), "boxes");
+    QTEST(editor.status(), "status");
     // Save as dialogs offer PLS files only; the last one opened in the folder
     // of the document shown, or of the working folder without one.
     const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
@@ -411,20 +403,12 @@ void TestEditing::steps()
     if (!dialogs.isEmpty() && !closed)
         QCOMPARE(QDir(dialogs.last().directory).absolutePath(),
                  path.isEmpty() ? editor.dir.path() : QFileInfo(path).absolutePath());
-    // "file=titles", "file=-" for none, or "file=written/sample.pls" for bytes.
+    // "file=-" for none, or "file=sample" for the bytes of a sample.
     for (const QString &file : saved.split(';', Qt::SkipEmptyParts)) {
         const QString name = editor.path(file.section('=', 0, 0)), expected = file.section('=', 1);
         QCOMPARE(QFile::exists(name), expected != "-");
-        if (expected.contains('/')) {
+        if (expected != "-")
             QCOMPARE(bytesOf(name), bytesOf(TEST_DATA_DIR "/" + expected));
-        } else if (expected != "-") {
-            plsFile pls;
-            pls.readFile(name);
-            QStringList titles;
-            for (const plsFile::Entry &entry : pls.entries())
-                titles << entry.title;
-            QCOMPARE(titles.join(','), expected);
-        }
     }
 }
 
@@ -453,7 +437,6 @@ void TestEditing::drag()
     QFETCH(int, target);
     QFETCH(int, pixels);
     QFETCH(QString, titles);
-    QFETCH(QString, entryId);
 
     // Only the minimal platform runs a drag inside the process; offscreen
     // ends every drag before it starts.
@@ -461,10 +444,8 @@ void TestEditing::drag()
         QSKIP("a drag needs QT_QPA_PLATFORM=minimal");
     Editor editor;
     editor.window->resize(500, 600);
-    editor.importRows({"A", "B", "C"});
+    editor.step("open " + sample("open/abc.pls"));
     QTableWidget *table = editor.table();
-    table->item(1, PlaylistTable::TypeColumn)->setText("TV");
-    table->item(1, PlaylistTable::TypeColumn)->setData(PlaylistTable::KindRole, PlaylistTable::TV);
     editor.clickRow(dragged);
     if (block)
         editor.clickRow(dragged + 1, Qt::ShiftModifier);
@@ -484,20 +465,18 @@ void TestEditing::drag()
     QTest::mouseMove(viewport, start + QPoint(0, 2 + QApplication::startDragDistance()));
 
     QCOMPARE(editor.titles(), titles);
-    QCOMPARE(editor.rows().at(titles.indexOf('B')),
-             QStringLiteral("B|http://import.example/B|TV|2"));
+    QCOMPARE(editor.rows().at(titles.indexOf('B')), QStringLiteral("B|http://b.example/|TV|2"));
     const int now = int(titles.indexOf(QChar('A' + dragged)));
     QCOMPARE(table->currentRow(), now);
     QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), now);
-    QCOMPARE(editor.entryId(), entryId);
+    QTEST(editor.entryId(), "entryId");
     QCOMPARE(editor.titleEdit()->text(), titles.mid(now, 1));
     QCOMPARE(editor.window->isModified(), titles != "ABC");
 }
 
 // The label counts with the writer's own layout (which tst_playlists holds to
-// what a save writes), for rows of 20-character addresses; more rows than a
-// 16-bit count holds need no save to show that none is lost. One entry, and
-// one too long, come in the step table.
+// what a save writes), for rows of 20-character addresses. One entry, and one
+// too long, come in the step table.
 void TestEditing::fileSplit_data()
 {
     QTest::addColumn<int>("count");
@@ -507,8 +486,6 @@ void TestEditing::fileSplit_data()
     addRow("19 entries", 19, 8, "19 entries, 1 file");
     addRow("20 entries", 20, 8, "20 entries, 2 files");
     addRow("long titles split early", 5, 600, "5 entries, 2 files");
-    // 65,537 entries at 19 a file are 3,449 full files and 6 entries in the last.
-    addRow("more rows than 16 bits count", 65537, 1, "65537 entries, 3450 files");
 }
 
 void TestEditing::fileSplit()
@@ -518,9 +495,14 @@ void TestEditing::fileSplit()
     QFETCH(QString, label);
 
     Editor editor;
-    editor.importRows(QStringList(count, QString(titleLength, 't')));
+    QList<m3uFile::Entry> entries;
     for (int r = 0; r < count; ++r)
-        editor.table()->item(r, 1)->setText(QString("http://s/%1/").arg(r).leftJustified(20, 'u'));
+        entries.append({QString(titleLength, 't'),
+                        QUrl(QString("http://s/%1/").arg(r).leftJustified(20, 'u'))});
+    m3uFile list;
+    list.setEntries(entries);
+    list.saveExtendedFile(editor.path("list.m3u"));
+    editor.step("open list.m3u");
     QTRY_COMPARE(editor.statusLabels().value(2), label);
 }
 

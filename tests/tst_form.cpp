@@ -149,7 +149,7 @@ void TestForm::keyboard()
 {
     Editor editor;
     QVERIFY(editor.active);
-    editor.importRows({"A", "B", "C"});
+    editor.step("open " + sample("open/abc.pls"));
     const auto focus = [] { return QApplication::focusWidget()->objectName(); };
     const auto shown = [&] {
         const QModelIndexList selected = editor.table()->selectionModel()->selectedRows();

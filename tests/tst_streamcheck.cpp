@@ -21,7 +21,6 @@ private slots:
     void cleanup() { checkAnswersUsed(); }
     void probe_data();
     void probe();
-    void checksFewAtATimeAndCancels();
     void windowChecksWhileEditing();
     void windowCancels();
     void batch_data();
@@ -80,30 +79,6 @@ void TestStreamCheck::probe()
     QVERIFY(probe.bytesRead() <= StreamProbe::HeaderLimit);
     for (const QByteArray &request : std::as_const(m_server.requests))
         QCOMPARE(request.contains("\r\nIcy-MetaData: 1\r\n"), askName);
-}
-
-// Twenty silent stations: eight are asked at once, and a cancel ends all
-// twenty as unknown, a udp address among them.
-void TestStreamCheck::checksFewAtATimeAndCancels()
-{
-    StreamChecker checker;
-    checker.setTimeout(60000);
-    QSignalSpy checked(&checker, &StreamChecker::checked);
-    QSignalSpy finished(&checker, &StreamChecker::finished);
-    for (quint64 id = 0; id < 19; ++id)
-        checker.add(id, m_server.url("/silent"), false);
-    checker.add(19, QStringLiteral("udp://239.0.0.1:1234"), false);
-    checker.drop(3);
-    QTRY_COMPARE(m_server.openConnections(), 8);
-    QCOMPARE(checker.runningCount(), 8);
-    checker.cancel();
-    QCOMPARE(checked.size(), 19);
-    for (const QList<QVariant> &signal : std::as_const(checked)) {
-        QVERIFY(signal.at(0).toULongLong() != 3);
-        QCOMPARE(signal.at(1).value<Result>().verdict, Verdict::Unknown);
-    }
-    QTRY_COMPARE(finished.size(), 1);
-    QTRY_COMPARE(m_server.openConnections(), 0);
 }
 
 namespace {
@@ -194,18 +169,27 @@ void TestStreamCheck::windowChecksWhileEditing()
     QCOMPARE(e.title(), "* radio.pls - Kestrelpad");
 }
 
+// Nineteen stations that never answer and a udp one: eight are asked at once,
+// a row deleted meanwhile is asked no more, and Cancel ends the others as
+// unknown.
 void TestStreamCheck::windowCancels()
 {
     Editor e;
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 19; ++i)
         e.add("", m_server.url("/silent?" + QString::number(i)));
+    e.add("", "udp://239.0.0.1:1234");
     e.run("actionCheckStreams");
     QTRY_COMPARE(m_server.openConnections(), 8);
+    QCOMPARE(e.window->streamChecker()->runningCount(), 8);
+    e.clickRow(3);
+    e.run("btnDelete");
     auto *cancel = e.window->statusBar()->findChild<QPushButton *>();
     QCOMPARE(cancel->text(), "Cancel");
     QTest::mouseClick(cancel, Qt::LeftButton);
-    QTRY_COMPARE(e.status(), "20 checked: 0 answer, 0 dead, 20 unknown");
-    QCOMPARE(tipOf(e, 19), "unknown: check cancelled");
+    QTRY_COMPARE(e.status(), "19 checked: 0 answer, 0 dead, 19 unknown");
+    // The udp row may have been taken, and answered, before the cancel.
+    for (int row = 0; row < 18; ++row)
+        QCOMPARE(tipOf(e, row), "unknown: check cancelled");
     QVERIFY(!e.window->statusBar()->findChild<QProgressBar *>()->isVisible());
     QTRY_COMPARE(m_server.openConnections(), 0);
 }

@@ -121,7 +121,8 @@ public:
     MainWindow *window = nullptr;
     bool active = false;
 
-    QString path(const QString &name) const { return dir.filePath(name); }
+    // A name in the working folder; an absolute one stays as it is.
+    QString path(const QString &name) const { return QDir(dir.path()).filePath(name); }
     QTableWidget *table() const { return child<QTableWidget>(window, "tableFile"); }
     QLineEdit *titleEdit() const { return child<QLineEdit>(window, "leditTitle"); }
     QLineEdit *urlEdit() const { return child<QLineEdit>(window, "leditURL"); }
@@ -275,20 +276,6 @@ public:
 
     QStringList statusLabels() const { return WindowTest::statusLabels(window); }
     int enabledActions() const { return WindowTest::enabledActions(window); }
-
-    // Rows as an import leaves them: there, without a marker in the title.
-    void importRows(const QStringList &titles)
-    {
-        QTableWidget *view = table();
-        for (const QString &title : titles) {
-            const int r = view->rowCount();
-            view->insertRow(r);
-            view->setItem(r, 0, new QTableWidgetItem(title));
-            view->setItem(r, 1, new QTableWidgetItem("http://import.example/" + title));
-            view->setItem(r, 2, new QTableWidgetItem("Radio"));
-            view->item(r, 2)->setData(PlaylistTable::KindRole, PlaylistTable::Radio);
-        }
-    }
 
 private:
     QString m_previousDir = QDir::currentPath();

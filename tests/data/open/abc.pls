@@ -1,0 +1,10 @@
+[playlist]
+NumberOfEntries=3
+File1=http://a.example/
+Title1=A
+File2=http://b.example/
+Title2=B
+listtype=TV
+File3=http://c.example/
+Title3=C
+Version=2
