@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 
 #include <algorithm>
@@ -20,9 +21,8 @@ namespace kestrel::roundtrip {
 
 inline QString oneLine(QString text)
 {
-    return text.replace(QLatin1String("\r\n"), QLatin1String(" "))
-        .replace(QLatin1Char('\r'), QLatin1Char(' '))
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|[\r\n]"));
+    return text.replace(lineBreak, QStringLiteral(" "));
 }
 
 inline QString compare(const QList<plsFile::Entry> &before, const QList<plsFile::Entry> &after)

@@ -257,10 +257,10 @@ void TestLanguages::settingsRead_data()
            defaults);
     // A place on no screen (a monitor removed since) moves to the primary one.
     const QPoint screen = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-    QTest::addRow("partly on the screen")
-        << QByteArray("[Kestrel]\nPosition=@Point(-400 0)\n") << "-400 0 450 260 150";
-    QTest::addRow("on no screen") << QByteArray("[Kestrel]\nPosition=@Point(-3000 9000)\n")
-                                  << QString("%1 %2 450 260 150").arg(screen.x()).arg(screen.y());
+    addRow("partly on the screen", QByteArray("[Kestrel]\nPosition=@Point(-400 0)\n"),
+           QString("-400 0 450 260 150"));
+    addRow("on no screen", QByteArray("[Kestrel]\nPosition=@Point(-3000 9000)\n"),
+           QString("%1 %2 450 260 150").arg(screen.x()).arg(screen.y()));
 }
 
 // Read before the window shows; the window's place and size and the widths of
@@ -344,11 +344,9 @@ void TestLanguages::shippedCatalog()
     static const QRegularExpression shortcut("^(Ctrl|Shift|Alt|Meta)\\+.+|^Del$");
     // Numerus forms come as one text, so each placeholder counts once.
     const auto placeholders = [](const QString &text) {
-        QStringList marks;
+        QSet<QString> marks;
         for (const auto &match : QRegularExpression("%(\\d+|n)").globalMatch(text))
             marks << match.captured();
-        marks.sort();
-        marks.removeDuplicates();
         return marks;
     };
     QString source;

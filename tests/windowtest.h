@@ -23,6 +23,8 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -154,31 +156,30 @@ public:
         QTest::mouseClick(table()->viewport(), Qt::LeftButton, keys,
                           table()->visualRect(index).center());
     }
-    // Keys go where the focus is, so a line edit keeps Del for itself.
-    void press(const QKeySequence &keys)
-    {
-        QWidget *target = QApplication::focusWidget();
-        QTest::keySequence(target && target->window() == window ? target : window, keys);
-    }
     // A button or an action by object name, close(), or keys such as "Ctrl+S".
     void run(const QString &command)
     {
         const QByteArray name = command.toLatin1();
+        QWidget *focus = QApplication::focusWidget();
         if (command.startsWith("btn"))
             QTest::mouseClick(child<QPushButton>(window, name.constData()), Qt::LeftButton);
         else if (command.startsWith("action"))
             trigger(name.constData());
         else if (command == "close()")
             window->close();
-        else
-            press(QKeySequence(command));
+        else // keys go where the focus is, so a line edit keeps Del for itself
+            QTest::keySequence(focus && focus->window() == window ? focus : window,
+                               QKeySequence(command));
     }
 
     // One step of a table row, as the user takes it: "open <file>" (the Open
     // action, its dialog answered with the file, or cancelled for "-"), "drop
     // <file>..." (one drop onto the list; a name with "://" is no local
     // file), "add <title>|<address>[|TV]" or "type" it without adding,
-    // "click", "shift" or "ctrl" <row>, "down" or "up" in the list, "find
+    // "click", "shift" or "ctrl" <row>, "drag <row> <row> <pixels>" (what is
+    // selected, from the first row onto the second, that many pixels below its
+    // middle; only the minimal platform runs a drag inside the process),
+    // "down" or "up" in the list, "find
     // <text>", "focus <widget>", "save <name>" (Ctrl+S, its dialog answered),
     // "dialog <name>[|<filter>]" (the answer to a Save as dialog to come, "-"
     // to cancel it, with the filter it reports if not the one offered), "copy
@@ -228,6 +229,26 @@ public:
             clickRow(argument.toInt(), verb == "shift"  ? Qt::ShiftModifier
                                        : verb == "ctrl" ? Qt::ControlModifier
                                                         : Qt::NoModifier);
+        } else if (verb == "drag") {
+            // As the user drags, in a window tall enough for every row: press
+            // on the row, move past the drag distance, and let go over the
+            // target once the toolkit's drag loop runs.
+            window->resize(500, 600);
+            const QStringList rows = argument.split(' ');
+            QWidget *viewport = table()->viewport();
+            const auto middle = [&](int row) {
+                return table()->visualRect(table()->model()->index(row, 0)).center();
+            };
+            const QPoint start = middle(rows[0].toInt());
+            const QPoint end =
+                viewport->mapTo(window, middle(rows[1].toInt()) + QPoint(0, rows[2].toInt()));
+            QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, start);
+            QTest::mouseMove(viewport, start + QPoint(0, 1));
+            QTimer::singleShot(0, [handle = window->windowHandle(), end] {
+                QTest::mouseMove(handle, end);
+                QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, end);
+            });
+            QTest::mouseMove(viewport, start + QPoint(0, 2 + QApplication::startDragDistance()));
         } else if (verb == "down" || verb == "up") {
             QTest::keyClick(table(), verb == "up" ? Qt::Key_Up : Qt::Key_Down);
         } else if (verb == "find") {
