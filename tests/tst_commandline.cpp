@@ -1,9 +1,11 @@
 // The command line: "-i" and "-o" as the window handles them at start-up, and
-// the converter, help and version of the real program. Each case runs in a
-// process of its own, since the window reads the arguments of its process;
-// the program runs on a platform that does not exist, so it may load none.
+// the converter, the stream check, help and version of the real program. Each
+// case runs in a process of its own, since the window reads the arguments of
+// its process; the program runs on a platform that does not exist, so it may
+// load none.
 
 #include "converter/commandline.h"
+#include "streamserver.h"
 #include "windowtest.h"
 
 #include <QLayout>
@@ -44,14 +46,19 @@ class TestCommandLine : public QObject
 private slots:
     void run_data();
     void run();
+
+private:
+    StreamServer m_server;
 };
 
-// The samples of data/open and an empty M3U file lie in the working folder.
+// The samples of data/open, an empty M3U file, and the stations of the test's
+// server in alive.m3u (a station and a udp address) and dead.m3u (a missing
+// station and one that answers) lie in the working folder.
 void TestCommandLine::run_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("out"); // of the window: what describeWindow() tells; %1 the folder
+    QTest::addColumn<QString>("out"); // window: what describeWindow() tells; %1 folder, %2 server
     QTest::addColumn<QString>("err");
     QTest::addColumn<QString>("written"); // new file = its sample under data/written
     const QString jazz = "Jazz Lounge|City News TV", news = "Morning Talk|Evening Talk";
@@ -107,6 +114,14 @@ void TestCommandLine::run_data()
     addRow("batch: output under a regular file",
            QStringList{"-q", "-i", "jazz.pls", "news.m3u", "-o", "news.m3u/out.pls"}, 1, "",
            "news.m3u/out.pls: Couldn't open the file!\n", "");
+    // The answers in the order of the entries; the server runs in this test,
+    // beside the event loop that waits for the program.
+    addRow("check: none dead", QStringList{"-q", "--check", "-i", "alive.m3u"}, 0,
+           "answers\t%2/icy\tICY, 128 kbit/s, \"Test FM\"\n"
+           "unknown\tudp://239.0.0.1:1234\tudp: nothing to ask\n",
+           "", "");
+    addRow("check: one dead", QStringList{"-q", "--check", "-i", "dead.m3u"}, 1,
+           "dead\t%2/gone\tHTTP/1.1 404 Not Found\nanswers\t%2/mpeg\taudio/mpeg\n", "", "");
     addRow("-h wins over a batch run", QStringList{"-q", "-i", "news.m3u", "-h"}, 0,
            CommandLine::usageText(), "", "");
     addRow("--version", QStringList{"--version"}, 0, "Kestrelpad 1.2\n", "", "");
@@ -137,6 +152,11 @@ void TestCommandLine::run()
 
     QTemporaryDir dir, runtime;
     QVERIFY(QFile::copy(TEST_DATA_DIR "/m3u/empty.m3u", dir.filePath("empty.m3u")));
+    const QString server = m_server.url("/").chopped(1);
+    QVERIFY(
+        writeBytes(dir.filePath("alive.m3u"), (server + "/icy\nudp://239.0.0.1:1234\n").toUtf8()));
+    QVERIFY(
+        writeBytes(dir.filePath("dead.m3u"), (server + "/gone\n" + server + "/mpeg\n").toUtf8()));
     for (const QString &name : QDir(TEST_DATA_DIR "/open").entryList(QDir::Files))
         QVERIFY(QFile::copy(TEST_DATA_DIR "/open/" + name, dir.filePath(name)));
     const QByteArray settings = "[Kestrel]\nPathPlayList=/nowhere\nPosition=@Point(7 9)\n";
@@ -154,12 +174,13 @@ void TestCommandLine::run()
     process.start(window ? QCoreApplication::applicationFilePath()
                          : KESTREL_BINARY_DIR "/bin/kestrelpad",
                   arguments);
-    QVERIFY(process.waitForFinished(60000) || (process.kill(), false));
+    QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 60000);
 
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     const QString folder = QDir(dir.path()).canonicalPath();
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), err.replace("%1", folder));
-    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()), out.replace("%1", folder));
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()),
+             out.replace("%1", folder).replace("%2", server));
     QTEST(process.exitCode(), "exitCode");
     const QString name = written.section('=', 0, 0);
     if (!name.isEmpty())

@@ -3,7 +3,6 @@
 #include "streamserver.h"
 #include "windowtest.h"
 
-#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,8 +22,6 @@ private slots:
     void probe();
     void windowChecksWhileEditing();
     void windowCancels();
-    void batch_data();
-    void batch();
 
 private:
     StreamServer m_server;
@@ -192,42 +189,6 @@ void TestStreamCheck::windowCancels()
         QCOMPARE(tipOf(e, row), "unknown: check cancelled");
     QVERIFY(!e.window->statusBar()->findChild<QProgressBar *>()->isVisible());
     QTRY_COMPARE(m_server.openConnections(), 0);
-}
-
-void TestStreamCheck::batch_data()
-{
-    QTest::addColumn<QStringList>("paths");
-    QTest::addColumn<QString>("output");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("none dead") << QStringList{"/icy", "udp://239.0.0.1:1234"}
-                               << "answers\t/icy\tICY, 128 kbit/s, \"Test FM\"\n"
-                                  "unknown\tudp://239.0.0.1:1234\tudp: nothing to ask\n"
-                               << 0;
-    QTest::newRow("one dead") << QStringList{"/gone", "/mpeg"}
-                              << "dead\t/gone\tHTTP/1.1 404 Not Found\n"
-                                 "answers\t/mpeg\taudio/mpeg\n"
-                              << 1;
-}
-
-// The batch run prints the answers in the order of the entries; the server
-// runs here, so the program runs beside the event loop, not in its way.
-void TestStreamCheck::batch()
-{
-    QFETCH(QStringList, paths);
-    QFETCH(QString, output);
-    QTemporaryDir dir;
-    QByteArray list;
-    for (const QString &path : paths)
-        list += m_server.url(path).toUtf8() + '\n';
-    PlaylistTest::writeBytes(dir.filePath("list.m3u"), list);
-    QProcess process;
-    process.start(KESTREL_BINARY_DIR "/bin/kestrelpad",
-                  {"-q", "--check", "-i", dir.filePath("list.m3u")});
-    QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, 20000);
-    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
-             output.replace("\t/", "\t" + m_server.url("/")));
-    QCOMPARE(process.readAllStandardError(), QByteArray());
-    QTEST(process.exitCode(), "exitCode");
 }
 
 QTEST_MAIN(TestStreamCheck)
