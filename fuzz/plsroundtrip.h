@@ -5,7 +5,7 @@
 // read: the same number of entries in the same order, the same addresses and
 // kinds, and titles as the format keeps them (one line, trimmed, shortened
 // only when the entry would not fit into a file otherwise). Shared by the
-// round-trip fuzz target and the test that replays its corpus.
+// round-trip fuzz target and the tests of the PLS writer.
 
 #include "playlist/plsfile.h"
 #include "playlist/streamaddress.h"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each one for a bounded
-# time, starting from the seed corpora in fuzz/corpus/.
+# time, starting from the seed corpora in fuzz/corpus/, which every run
+# replays first: an input once found stays checked.
 #   ./scripts/fuzz.sh [seconds per target, default 60]
 # New inputs that the fuzzer finds stay in build-fuzz/corpus/; a crash leaves
 # its input in build-fuzz/artifacts/ and fails the script.

@@ -88,19 +88,6 @@ void checkReads(const QString &format, const QString &file, const QString &resul
     QCOMPARE(saved(entries.mid(half), save), expected);
 }
 
-// Reads every input of fuzz/corpus/<format>, crashes once found included:
-// each read ends with one of `results`.
-template<class File> void replayCorpus(const QString &format, const QStringList &results)
-{
-    const QDir dir(QStringLiteral(KESTREL_SOURCE_DIR "/fuzz/corpus/") + format);
-    QVERIFY(!dir.isEmpty());
-    for (const QString &name : dir.entryList(QDir::Files)) {
-        File reader;
-        const QString result = emitted(&reader, [&] { reader.readFile(dir.filePath(name)); });
-        QVERIFY2(results.contains(result), qPrintable(name + ": " + result));
-    }
-}
-
 } // namespace PlaylistTest
 
 #endif

@@ -369,16 +369,16 @@ void TestEditing::steps()
     QCOMPARE(shownRows(editor, rows), rows);
     QCOMPARE(closed ? "closed" : editor.title(), title);
     QCOMPARE(editor.window->isModified(), marked);
-    QCOMPARE(editor.enabledActions(), marked ? 4 : 0);
+    QCOMPARE(enabledActions(editor.window), marked ? 4 : 0);
     // The path label shows the document of the title in full.
-    const QString path = editor.statusLabels().value(1);
+    const QString path = statusLabels(editor.window).value(1);
     QVERIFY2(closed || (document.isEmpty() ? path.isEmpty()
                                            : path.startsWith(editor.dir.path() + '/') &&
                                                  path.endsWith('/' + document)),
              qPrintable(path));
-    QCOMPARE(editor.statusLabels().value(0), labels.section('|', 0, 0));
+    QCOMPARE(statusLabels(editor.window).value(0), labels.section('|', 0, 0));
     if (labels.contains('|'))
-        QTRY_COMPARE(editor.statusLabels().value(2), labels.section('|', 1));
+        QTRY_COMPARE(statusLabels(editor.window).value(2), labels.section('|', 1));
     QCOMPARE(child<QAction>(editor.window, "actionUndo")->text() + '|' +
                  child<QAction>(editor.window, "actionRedo")->text(),
              undo);
@@ -453,7 +453,7 @@ void TestEditing::fileSplit()
     list.setEntries(entries);
     list.saveExtendedFile(editor.path("list.m3u"));
     editor.step("open list.m3u");
-    QTRY_COMPARE(editor.statusLabels().value(2), label);
+    QTRY_COMPARE(statusLabels(editor.window).value(2), label);
 }
 
 QTEST_MAIN(TestEditing)

@@ -1,5 +1,5 @@
-// The playlist files: what each reader makes of good and broken samples,
-// what each writer writes, and the fuzz corpora read once more.
+// The playlist files: what each reader makes of good and broken samples, and
+// what each writer writes.
 
 #include "fuzz/plsroundtrip.h"
 #include "playlist/streamaddress.h"
@@ -38,7 +38,6 @@ private slots:
     void plsSaves();
     void saves_data();
     void saves();
-    void replaysFuzzCorpus();
     void addressTestAgreesWithQUrl();
 };
 
@@ -273,20 +272,6 @@ void TestPlaylists::saves()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list." + suffix});
     QCOMPARE(bytesOf(list),
              golden.isEmpty() ? bytesOf(old) : bytesOf(sample(suffix + "/written/" + golden)));
-}
-
-// What the PLS reader makes of each input also survives a save and a second read.
-void TestPlaylists::replaysFuzzCorpus()
-{
-    replayCorpus<m3uFile>("m3u", {"read 0", "read"});
-    replayCorpus<xspfFile>("xspf", {"read 0", "read -3"});
-    replayCorpus<plsFile>("pls", {"read 0"});
-    QTemporaryDir dir;
-    for (const QString &name : QDir(KESTREL_SOURCE_DIR "/fuzz/corpus/pls").entryList(QDir::Files)) {
-        plsFile reader;
-        reader.readFile(KESTREL_SOURCE_DIR "/fuzz/corpus/pls/" + name);
-        QCOMPARE(kestrel::roundtrip::difference(reader.entries(), dir.filePath("out")), QString());
-    }
 }
 
 // The address test looks at the scheme without parsing the address, and

@@ -148,13 +148,13 @@ void TestStreamCheck::windowChecksWhileEditing()
 
     MessageBox::setNextAnswer(QMessageBox::No);
     e.run("actionRemoveDead");
-    QCOMPARE(boxTexts(), QStringList{"Remove 4 dead stations?"});
+    QCOMPARE(MessageBox::takeShown().value(0).text, "Remove 4 dead stations?");
     QCOMPARE(e.table()->rowCount(), 19);
     MessageBox::setNextAnswer(QMessageBox::Yes);
     e.run("actionRemoveDead");
-    QCOMPARE(boxTexts(), QStringList{"Remove 4 dead stations?"});
+    QCOMPARE(MessageBox::takeShown().value(0).text, "Remove 4 dead stations?");
     QCOMPARE(e.table()->rowCount(), 15);
-    QCOMPARE(e.statusLabels().value(0), "15");
+    QCOMPARE(statusLabels(e.window).value(0), "15");
     // One step, and the rows that stay keep their results.
     QCOMPARE(verdictOf(e, 0), 2);
     e.run("actionUndo");

@@ -55,14 +55,6 @@ inline void checkAnswersUsed()
     QCOMPARE(FileDialog::pendingAnswers(), 0);
 }
 
-inline QStringList boxTexts()
-{
-    QStringList texts;
-    for (const MessageBox::Shown &box : MessageBox::takeShown())
-        texts << box.text;
-    return texts;
-}
-
 // A language change reaches the window through posted events: the reloaded
 // translator posts one to the application, which posts one to each window.
 inline void deliverLanguageChange()
@@ -190,7 +182,7 @@ public:
         const QString verb = step.section(' ', 0, 0), argument = step.section(' ', 1);
         const QStringList fields = argument.split('|');
         if (verb == "open") {
-            const QString document = statusLabels().value(1);
+            const QString document = statusLabels(window).value(1);
             FileDialog::setNextAnswer(argument == "-" ? QString() : path(argument));
             trigger("actionOpen");
             const QList<FileDialog::Shown> dialogs = FileDialog::takeShown();
@@ -287,16 +279,6 @@ public:
         }
         return result;
     }
-    QString titles() const
-    {
-        QString result;
-        for (const QString &row : rows())
-            result += row.section('|', 0, 0);
-        return result;
-    }
-
-    QStringList statusLabels() const { return WindowTest::statusLabels(window); }
-    int enabledActions() const { return WindowTest::enabledActions(window); }
 
 private:
     QString m_previousDir = QDir::currentPath();
