@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the reader KESTREL_FUZZ_READER, one target for
 // each format: it must finish without crashing, hanging or reading out of
-// bounds, whatever the bytes are. Reading a file only adds loading its bytes
-// to this, so the input goes to the reader as it is.
+// bounds, whatever the bytes are. They go to the parser as they are: reading
+// a file differs from this only in where the bytes come from.
 
 #include "playlist/m3ufile.h"
 #include "playlist/plsfile.h"
