@@ -81,12 +81,8 @@ template<typename File, typename IsRadio> QList<Row> takeRows(File *reader, IsRa
     rows.reserve(entries.size());
     for (const auto &entry : entries) {
         Row row{entry.title, entry.url.toString(), isRadio(entry), QString()};
-        if (kestrel::isStreamUrl(entry.url)) {
+        if (kestrel::isStreamUrl(entry.url))
             row.key = kestrel::duplicateUrlKey(entry.url, row.address);
-            // Most addresses are their own key; one string then serves both.
-            if (row.key == row.address)
-                row.key = row.address;
-        }
         rows.append(std::move(row));
     }
     return rows;

@@ -42,13 +42,8 @@ public:
 
     const QString &key() const
     {
-        if (m_key.isEmpty()) {
-            const QString address = text();
-            m_key = kestrel::duplicateKey(address);
-            // Most addresses are their own key; one string then serves both.
-            if (m_key == address)
-                m_key = address;
-        }
+        if (m_key.isEmpty())
+            m_key = kestrel::duplicateKey(text());
         return m_key;
     }
 

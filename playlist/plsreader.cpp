@@ -10,22 +10,6 @@
 
 namespace {
 
-// Qt 6.4's QStringView::indexOf(QChar) runs the general substring search, set
-// up anew for every call; a plain scan costs a fraction of it on the short
-// lines of a playlist.
-qsizetype indexOfEquals(QStringView line)
-{
-    const auto found = std::find(line.begin(), line.end(), u'=');
-    return found == line.end() ? -1 : found - line.begin();
-}
-
-// The text before a line's first "=", or the whole line when it has none.
-QStringView keyPart(QStringView line)
-{
-    const qsizetype equals = indexOfEquals(line);
-    return equals < 0 ? line : line.first(equals);
-}
-
 bool isAscii(QStringView line)
 {
     return std::all_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x80; });
@@ -215,13 +199,13 @@ const TitleLine *TitleIndex::findPlain(QStringView fileKey, bool *plain) const
 
 // The title of a File line is on the first line from the top whose key is
 // "title" plus the File line's index text: its key with "file" removed.
-const TitleLine *titleFor(const TitleIndex &titles, QStringView fileLine)
+const TitleLine *titleFor(const TitleIndex &titles, QStringView fileKey)
 {
     bool plain = false;
-    const TitleLine *found = titles.findPlain(keyPart(fileLine), &plain);
+    const TitleLine *found = titles.findPlain(fileKey, &plain);
     if (plain)
         return found;
-    QString index = keyPart(fileLine).toString().toLower();
+    QString index = fileKey.toString().toLower();
     index.remove(QLatin1String("file"), Qt::CaseInsensitive);
     return titles.find(index.trimmed());
 }

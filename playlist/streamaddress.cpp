@@ -75,13 +75,20 @@ QString urlKey(const QUrl &url)
     return key;
 }
 
+// Most addresses are their own key; the text is then returned, so that a
+// caller keeping both holds one string.
+QString sharedWith(const QString &text, const QString &key)
+{
+    return key == text ? text : key;
+}
+
 } // namespace
 
-QString duplicateKey(QStringView address)
+QString duplicateKey(const QString &address)
 {
-    const QString text = address.trimmed().toString();
+    const QString text = address.trimmed();
     const QUrl url(text);
-    return url.isValid() ? urlKey(url) : text;
+    return url.isValid() ? sharedWith(text, urlKey(url)) : text;
 }
 
 // Most addresses are already their own key, and QUrl takes as long to write
@@ -96,7 +103,7 @@ QString duplicateUrlKey(const QUrl &url, const QString &text)
         return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
                u == u'-' || u == u'.' || u == u'_' || u == u'~' || u == u'/' || u == u':';
     });
-    return plain && url.port() != 80 ? text : urlKey(url);
+    return plain && url.port() != 80 ? text : sharedWith(text, urlKey(url));
 }
 
 } // namespace kestrel

@@ -31,10 +31,11 @@ bool isWritableUrl(const QUrl &url);
 // The form under which two addresses of one station compare equal: scheme
 // and host in lower case, without the scheme's default port (80 for http)
 // and without a trailing "/". An address QUrl cannot read is its own key.
-QString duplicateKey(QStringView address);
+QString duplicateKey(const QString &address);
 // The same key from the QUrl of a valid address, for a caller that has
 // already parsed it, and its text as url.toString() gives it:
-// duplicateKey(text) == duplicateUrlKey(url, text).
+// duplicateKey(text) == duplicateUrlKey(url, text). A key equal to the text
+// shares its string.
 QString duplicateUrlKey(const QUrl &url, const QString &text);
 
 } // namespace kestrel
