@@ -74,6 +74,7 @@ void TestEditing::steps_data()
     const QString jazz = "Jazz Lounge,City News TV*", jazzTitle = "jazz.pls - Kestrelpad";
     const QString changed = "* " + jazzTitle, none = "||Radio#";
     const QString jazzNews = "open jazz.pls; drop news.m3u; ";
+    const QString abc = "open abc.pls; click 0; ";
     const QString jazzNewsRows = jazz + ",Morning Talk,Evening Talk";
     const QString dupes = "Station 10!3,station 9*,Station 2!1,Äther!5,Zeit!4";
     const QString skipped = " skipped: the address must start with http:// or udp://";
@@ -122,10 +123,10 @@ void TestEditing::steps_data()
            "Ctrl+Y; Ctrl+Z",
            "", "A", "* list.pls - Kestrelpad", "1", "Undo Add|Redo Add", "A|http://a/|Radio#1", "",
            "done", "list.pls=written/a-b.pls");
-    addRow("one drop is one step; Ctrl+Z in a field with nothing typed; no marker at the opened "
-           "document",
+    addRow("one drop is one step; Ctrl+Z and Del in a field with nothing typed; no marker at the "
+           "opened document",
            "open jazz.pls; drop news.m3u LIST.PLS; Ctrl+Z; add X|http://x/; click 0; focus "
-           "leditTitle; Ctrl+Z",
+           "leditTitle; Ctrl+Z; Del",
            "", jazz, jazzTitle, "2", "Undo|Redo Add", "City News TV|udp://239.0.0.1:1234|TV#2", "",
            "done", "");
     addRow("a drop of several files taken back and done again",
@@ -150,6 +151,9 @@ void TestEditing::steps_data()
            "open jazz.pls; actionMoveDown; click 0; Ctrl+Up; click 1; Ctrl+Down; Ctrl+Up", "",
            "City News TV*,Jazz Lounge", changed, "2", "Undo Move up|Redo",
            "City News TV|udp://239.0.0.1:1234|TV#1", "", "done", "");
+    addRow("the current row moves, not one left selected", abc + "ctrl 1; ctrl 1; Ctrl+Down", "",
+           "A,C,B*", "* abc.pls - Kestrelpad", "3", "Undo Move down|Redo",
+           "B|http://b.example/|TV#3", "", "done", "");
     addRow("a block moved down, then the TV row to the bottom from the menu, the editor following",
            jazzNews + "click 0; shift 1; actionMoveDown; click 2; actionMoveDown", "",
            "Morning Talk,Jazz Lounge,Evening Talk,City News TV*", changed, "4",
@@ -245,10 +249,10 @@ void TestEditing::steps_data()
            jnWritten);
 
     // Rows dragged to another place, alone or as a block, the editor following.
-    const QString abc = "open abc.pls; click 0; ";
-    addRow("drag: a row onto the lower half of the last row", abc + "drag 0 2 4", "", "B*,C,A",
-           "* abc.pls - Kestrelpad", "3", "Undo Move|Redo", "A|http://a.example/|Radio#3", "",
-           "done", "");
+    // A center lies half a pixel above the middle: 1 is the middle pixel itself.
+    addRow("drag: a row onto the middle pixel of the last row, its lower half", abc + "drag 0 2 1",
+           "", "B*,C,A", "* abc.pls - Kestrelpad", "3", "Undo Move|Redo",
+           "A|http://a.example/|Radio#3", "", "done", "");
     addRow("drag: a row onto the upper half of the first row", "open abc.pls; click 2; drag 2 0 -4",
            "", "C,A,B*", "* abc.pls - Kestrelpad", "3", "Undo Move|Redo",
            "C|http://c.example/|Radio#1", "", "done", "");

@@ -1,0 +1,4 @@
+[playlist]
+File1=http://tv.example/
+Title1=News
+liſttype=TV
